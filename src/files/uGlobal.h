@@ -1,0 +1,40 @@
+#pragma once
+// Program-wide state and the names of the files beside the program.
+
+#include <string>
+
+class IniFile;
+
+enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
+
+// Settings values, mirrored from [Main] of the settings file. Paths are native (UTF-8) here and
+// Windows-1252 in the file.
+extern std::string DeviceType;
+extern std::string CardFileName;
+extern std::string MmcFileName;
+extern int ComPort;
+extern int BaudRate;
+
+extern bool DataChanged;
+extern TSaveMode SaveMode;
+
+// The program's own file; the settings and column definition files derive from it.
+void SetProgramFileName(const std::string& fileName);
+const std::string& ProgramFileName();
+// The program's folder, with a trailing separator.
+std::string ProgramDir();
+// The program file's path with its extension replaced.
+std::string ProgramFileWithExtension(const std::string& extension);
+
+// The settings file: beside the program unless redirected (an installed, read-only program).
+std::string SettingsFileName();
+void SetSettingsFileName(const std::string& fileName);
+// The column definition file beside the program.
+std::string DefinitionFileName();
+
+// Reads [Main] and completes the fuel table in the settings file.
+void LoadSettings();
+// Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
+void EnsureFuelDefaults(IniFile& ini);
+// Writes [Main].
+void SaveSettings();

@@ -1,0 +1,7 @@
+#include "files/uUeberschreibFrm.h"
+
+TUeberschreibFrm* UeberschreibFrm = nullptr;
+
+TUeberschreibFrm::TUeberschreibFrm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("UeberschreibFrm"));
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The one boundary between the logic's Windows-1252 byte strings and Qt's QString.
+
+#include <QString>
+
+#include <string>
+
+QString FromAnsi(const std::string& ansi);
+// Returns false when `text` holds a character Windows-1252 cannot hold.
+bool ToAnsi(const QString& text, std::string& ansi);
+// As ToAnsi, with '?' for what does not convert.
+std::string ToAnsiLossy(const QString& text);
+
+// UTF-8 texts of the logic (messages, paths).
+QString FromUtf8(const std::string& utf8);
+std::string ToUtf8(const QString& text);

@@ -1,0 +1,58 @@
+#include "support/GuiTestSupport.h"
+
+#include "app/Dialogs.h"
+#include "app/Forms.h"
+#include "app/TFileDialog.h"
+#include "app/uMainFrm.h"
+#include "files/uGlobal.h"
+
+#include <QApplication>
+
+ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
+    WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
+    SetProgramFileName(dir_.File("fendro"));
+    SetSettingsFileName(std::string());
+    DeviceType = "RV";
+    CardFileName.clear();
+    MmcFileName = "C:\\";
+    ComPort = 0;
+    BaudRate = 9600;
+    DataChanged = false;
+    SaveMode = smAppend;
+    DialogAutomation::Enable(true);
+    TFileDialog::ClearQueue();
+    CreateForms();
+    open_ = true;
+    if (show) {
+        Show();
+    }
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    Close();
+}
+
+std::string ProgramUnderTest::SettingsFile() const {
+    return dir_.File("fendro.ini");
+}
+
+void ProgramUnderTest::Show() {
+    MainFrm->show();
+    QApplication::processEvents();
+}
+
+void ProgramUnderTest::Close() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    if (MainFrm != nullptr) {
+        MainFrm->close();
+    }
+    QApplication::processEvents();
+    DestroyForms();
+}
+
+std::string BuiltDefinitionFile() {
+    return std::string(FENDRO_BINARY_DIR) + "/fendro.DTA";
+}

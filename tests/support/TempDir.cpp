@@ -1,0 +1,57 @@
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::random_device rd;
+    std::mt19937_64 gen(rd());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::ostringstream name;
+        name << "fendro-test-" << std::hex << gen();
+        const fs::path p = fs::temp_directory_path() / name.str();
+        std::error_code ec;
+        if (fs::create_directory(p, ec)) {
+            path_ = p.u8string();
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    // Tests may leave read-only files behind; make them removable first.
+    for (auto it = fs::recursive_directory_iterator(fs::u8path(path_), ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+    fs::remove_all(fs::u8path(path_), ec);
+}
+
+std::string TempDir::File(const std::string& name) const {
+    return (fs::u8path(path_) / fs::u8path(name)).u8string();
+}
+
+void WriteBytes(const std::string& fileName, const std::string& bytes) {
+    std::ofstream out(fs::u8path(fileName), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + fileName);
+    }
+}
+
+std::string ReadBytes(const std::string& fileName) {
+    std::ifstream in(fs::u8path(fileName), std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + fileName);
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
