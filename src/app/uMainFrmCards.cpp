@@ -16,7 +16,6 @@ bool TMainFrm::AskCardFileName() {
 
 void TMainFrm::InsertCard() {}
 void TMainFrm::DeleteCard() {}
-void TMainFrm::ShowSearch() {}
 
 void TMainFrm::StringGrid1SelectCell(int, int row) {
     RefreshMeasurementView(row);

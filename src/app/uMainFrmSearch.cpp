@@ -1,0 +1,5 @@
+// The search command of the main window.
+
+#include "app/uMainFrm.h"
+
+void TMainFrm::ShowSearch() {}

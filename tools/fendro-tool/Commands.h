@@ -1,0 +1,25 @@
+#pragma once
+// The subcommands of fendro-tool. Each takes the arguments after its name and returns the exit
+// code: 0 success, 1 failure (message on stderr), 2 wrong usage (usage text on stderr).
+
+#include <string>
+#include <vector>
+
+using Args = std::vector<std::string>;
+
+// Conversions between files.
+int CmdDecode(const Args& args);
+int CmdBuildSend(const Args& args);
+int CmdExportMmc(const Args& args);
+int CmdImportMmc(const Args& args);
+// Transfers over a serial port.
+int CmdReceive(const Args& args);
+int CmdSend(const Args& args);
+// Printing into a PDF file.
+int CmdPrintList(const Args& args);
+int CmdPrintCard(const Args& args);
+
+// Writes "Aufruf: fendro-tool <usage>" to stderr and returns 2.
+int UsageError(const char* usage);
+// Writes the message to stderr and returns 1.
+int Failure(const std::string& message);
