@@ -1,0 +1,46 @@
+// The column definition file on arbitrary contents: reading never fails, a bad "Page1" width is
+// the one expected error, and the layout agrees with the definitions it came from.
+
+#include "FuzzSupport.h"
+#include "files/ColumnDefs.h"
+#include "files/FileErrors.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string& path = ScratchFile("dta");
+    WriteScratch(path, reinterpret_cast<const char*>(data), size);
+
+    const std::vector<std::string> values = ReadColumnDefinitions(path);
+    size_t page2 = 0;
+    for (const std::string& v : values) {
+        FUZZ_CHECK(!v.empty() && v.size() <= 255);
+        // The three fields and their separating commas make up the whole value.
+        const std::string caption = GetDefCaption(v);
+        const std::string page = GetDefPage(v);
+        const std::string width = GetDefWidth(v);
+        if (v.find(',') != std::string::npos && v.find(',', v.find(',') + 1) != std::string::npos) {
+            FUZZ_CHECK(caption + "," + page + "," + width == v);
+        }
+        page2 += page == "Page2" ? 1 : 0;
+    }
+    try {
+        const GridLayout layout = BuildGridLayout(values);
+        FUZZ_CHECK(layout.captions.size() == values.size());
+        FUZZ_CHECK(layout.provisionalWidths.size() == values.size());
+        FUZZ_CHECK(layout.valueCaptions.size() == page2);
+        for (size_t i = 0; i < values.size(); ++i) {
+            FUZZ_CHECK(layout.captions[i] == GetDefCaption(values[i]));
+            if (GetDefPage(values[i]) == "Page1") {
+                FUZZ_CHECK(
+                    layout.provisionalWidths[i] ==
+                    static_cast<int>(static_cast<unsigned>(StrToInt(GetDefWidth(values[i]))) * 7u));
+            } else {
+                FUZZ_CHECK(layout.provisionalWidths[i] == -1);
+            }
+        }
+    } catch (const EConvertError& e) {
+        FUZZ_CHECK(std::string(e.what()).find("is not a valid integer value") != std::string::npos);
+    }
+    return 0;
+}

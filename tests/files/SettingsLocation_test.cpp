@@ -1,0 +1,105 @@
+#include "files/AtomicFile.h"
+#include "files/IniFile.h"
+#include "files/SettingsLocation.h"
+#include "files/uGlobal.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A program folder whose write permission is taken away for the test, and given back after.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const std::string& dir) : dir_(dir) {
+        fs::permissions(dir_,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    }
+    ~ReadOnlyFolder() {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+
+private:
+    std::string dir_;
+};
+
+size_t EntryCount(const std::string& dir) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+TEST(SettingsLocation, WritableProgramFolderKeepsTheFileBesideTheProgram) {
+    TempDir tmp;
+    fs::create_directory(tmp.File("prog"));
+    const std::string beside = tmp.File("prog") + "/fendro.ini";
+    const std::string user = tmp.File("config") + "/fendro/fendro.ini";
+
+    EXPECT_TRUE(FolderWritable(tmp.File("prog")));
+    EXPECT_EQ(ChooseSettingsFile(beside, user), beside);
+    // Neither the probe nor the user's folder is left behind.
+    EXPECT_EQ(EntryCount(tmp.File("prog")), 0u);
+    EXPECT_FALSE(fs::exists(tmp.File("config")));
+
+    // A read-only settings file in a writable folder stays the user's choice: its write fails.
+    WriteBytes(beside, "[Main]\r\n");
+    fs::permissions(beside, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(ChooseSettingsFile(beside, user), beside);
+    fs::permissions(beside, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST(SettingsLocation, ReadOnlyOrMissingProgramFolderUsesTheUserFolder) {
+    TempDir tmp;
+    fs::create_directory(tmp.File("prog"));
+    const std::string beside = tmp.File("prog") + "/fendro.ini";
+    const std::string user = tmp.File("config") + "/fendro/fendro.ini";
+    {
+        ReadOnlyFolder ro(tmp.File("prog"));
+        EXPECT_FALSE(FolderWritable(tmp.File("prog")));
+        EXPECT_EQ(ChooseSettingsFile(beside, user), user);
+        EXPECT_TRUE(fs::is_directory(tmp.File("config") + "/fendro"));
+    }
+    EXPECT_FALSE(FolderWritable(tmp.File("missing")));
+    EXPECT_EQ(ChooseSettingsFile(tmp.File("missing") + "/fendro.ini", user), user);
+    // A file is not a folder.
+    WriteBytes(tmp.File("plain"), "x");
+    EXPECT_FALSE(FolderWritable(tmp.File("plain")));
+    // Without a user folder there is nowhere else to go.
+    ReadOnlyFolder ro(tmp.File("prog"));
+    EXPECT_EQ(ChooseSettingsFile(beside, ""), beside);
+}
+
+TEST(SettingsLocation, InstalledProgramKeepsItsSettingsInTheUserFolder) {
+    TempDir tmp;
+    fs::create_directory(tmp.File("prog"));
+    WriteBytes(tmp.File("prog") + "/fendro.DTA", "[CSVGER]\r\nK0=Name,Page1,20\r\n");
+    const std::string user = tmp.File("config") + "/fendro/fendro.ini";
+    SetProgramFileName(tmp.File("prog") + "/fendro");
+    {
+        ReadOnlyFolder ro(tmp.File("prog"));
+        SetSettingsFileName(ChooseSettingsFile(ProgramFileWithExtension(".ini"), user));
+        EXPECT_EQ(SettingsFileName(), user);
+        LoadSettings();
+        ComPort = 3;
+        SaveSettings();
+    }
+    SetSettingsFileName("");
+    SetProgramFileName("fendro");
+    ComPort = 0;
+
+    // The whole settings file lives in the user's folder; the program folder is untouched.
+    const IniFile ini(user);
+    EXPECT_EQ(ini.ReadString("0", "Name", ""), "Heiz\xF6l");
+    EXPECT_EQ(ini.ReadInteger("Main", "COMPort", 0), 3);
+    EXPECT_EQ(EntryCount(tmp.File("prog")), 1u);
+}
