@@ -1,27 +1,7 @@
 // The desktop program: reads no arguments; its settings and column definitions lie beside it.
 
-#include "app/Forms.h"
-#include "app/uMainFrm.h"
-#include "files/SettingsLocation.h"
-#include "files/uGlobal.h"
-#include "platform/TextCodec.h"
-
-#include <QApplication>
-#include <QStandardPaths>
+#include "app/Program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fendro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Fendro"));
-    SetProgramFileName(ToUtf8(QCoreApplication::applicationFilePath()));
-    // An installed program cannot write its own folder; the user's folder then keeps the file.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    SetSettingsFileName(ChooseSettingsFile(
-        ProgramFileWithExtension(".ini"),
-        config.isEmpty() ? std::string() : ToUtf8(config + QStringLiteral("/fendro/fendro.ini"))));
-    CreateForms();
-    MainFrm->show();
-    const int rc = QApplication::exec();
-    DestroyForms();
-    return rc;
+    return RunProgram(argc, argv);
 }

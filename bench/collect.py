@@ -1,0 +1,191 @@
+#!/usr/bin/env python3
+"""Runs every benchmark program listed in the build's manifest, times the outside anchors on the
+shared card file, and prints one table. Used by bench/run.
+
+Google Benchmark programs are read through their JSON output; plain programs print lines
+"RESULT | name | value | unit". A figure whose program is missing or fails shows "n/a"."""
+
+import csv
+import fnmatch
+import json
+import os
+import subprocess
+import sys
+import time
+
+BUILD = sys.argv[1]
+CARDS = sys.argv[2]
+BENCH = os.path.join(BUILD, "bench")
+TIMEOUT = int(os.environ.get("FENDRO_BENCH_TIMEOUT", "900"))
+
+# The figures the project promises, and the programs that give them.
+EXPECTED = [
+    ("load and sort of 100,000 cards", ["bench_cardfile*"]),
+    ("decode rate", ["bench_decode*"]),
+    ("CPU while waiting, receive loss at the fastest rate", ["bench_serial_*"]),
+    ("printing 10,000 cards", ["bench_print*"]),
+    ("connection dialog probe", ["*probe*", "*connection*", "*verb*"]),
+    ("start-up time and peak memory", ["bench_gui_startup*"]),
+]
+
+STANDARD_KEYS = {
+    "name", "family_index", "per_family_instance_index", "run_name", "run_type", "repetitions",
+    "repetition_index", "threads", "iterations", "real_time", "cpu_time", "time_unit",
+    "aggregate_name", "aggregate_unit", "error_occurred", "error_message", "label",
+}
+
+
+def si(value):
+    for limit, suffix in ((1e9, "G"), (1e6, "M"), (1e3, "k")):
+        if abs(value) >= limit:
+            return f"{value / limit:.3g}{suffix}"
+    return f"{value:.3g}"
+
+
+def run_gbench(exe):
+    proc = subprocess.run([exe, "--benchmark_format=json"], cwd=BENCH, env=ENV,
+                          capture_output=True, text=True, timeout=TIMEOUT)
+    rows = []
+    data = json.loads(proc.stdout) if proc.stdout.strip() else {"benchmarks": []}
+    for b in data.get("benchmarks", []):
+        if b.get("error_occurred"):
+            rows.append((b["name"], "n/a", b.get("error_message", "error")))
+            continue
+        unit = b.get("time_unit", "ns")
+        value = f"{b['real_time']:.4g} {unit}"
+        notes = [f"cpu {b['cpu_time']:.4g} {unit}"]
+        for key, v in b.items():
+            if key in STANDARD_KEYS or not isinstance(v, (int, float)):
+                continue
+            label = {"items_per_second": "items/s", "bytes_per_second": "B/s"}.get(key, key)
+            notes.append(f"{label} {si(float(v))}")
+        if b.get("label"):
+            notes.append(b["label"])
+        rows.append((b["name"], value, ", ".join(notes)))
+    if proc.returncode != 0:
+        rows.append(("(program)", "n/a", f"exit code {proc.returncode}"))
+    return rows
+
+
+def run_plain(exe):
+    proc = subprocess.run([exe], cwd=BENCH, env=ENV, capture_output=True, text=True,
+                          timeout=TIMEOUT)
+    rows = []
+    for line in proc.stdout.splitlines():
+        if line.startswith("RESULT |"):
+            parts = [p.strip() for p in line.split("|")[1:]]
+            parts += [""] * (3 - len(parts))
+            value = f"{parts[1]} {parts[2]}".strip()
+            rows.append((parts[0], value, ""))
+    if not rows:
+        last = proc.stdout.strip().splitlines()[-1:] or ["no RESULT lines"]
+        rows.append(("(program)", "n/a", last[0][:60]))
+    if proc.returncode != 0:
+        rows.append(("(program)", "n/a", f"exit code {proc.returncode}"))
+    return rows
+
+
+def best_of(n, fn):
+    best = None
+    for _ in range(n):
+        t = time.perf_counter()
+        fn()
+        dt = time.perf_counter() - t
+        best = dt if best is None else min(best, dt)
+    return best * 1000.0
+
+
+def anchors():
+    rows = []
+    if not os.path.exists(CARDS):
+        return [("anchors", "n/a", "no card file")]
+
+    def command(args, env=None):
+        return lambda: subprocess.run(args, check=True, stdout=subprocess.DEVNULL, env=env)
+
+    c_env = dict(os.environ, LC_ALL="C")
+    try:
+        rows.append(("wc -l (read the file once)",
+                     f"{best_of(5, command(['wc', '-l', CARDS])):.1f} ms", "anchor"))
+    except (OSError, subprocess.CalledProcessError) as e:
+        rows.append(("wc -l", "n/a", str(e)[:60]))
+
+    def py_load():
+        with open(CARDS, newline="", encoding="cp1252") as f:
+            return list(csv.reader(f))
+
+    loaded = py_load()
+    rows.append(("Python csv: load", f"{best_of(3, py_load):.1f} ms",
+                 f"anchor, {len(loaded)} rows"))
+    rows.append(("Python csv: sort by name (stable)",
+                 f"{best_of(3, lambda: sorted(loaded, key=lambda r: r[0])):.1f} ms", "anchor"))
+    try:
+        sort_cmd = ["sort", "-s", "-t", ",", "-k1,1", CARDS, "-o", os.devnull]
+        rows.append(("GNU sort -s -t, -k1,1 (load, sort, write)",
+                     f"{best_of(3, command(sort_cmd, c_env)):.1f} ms", "anchor, LC_ALL=C"))
+    except (OSError, subprocess.CalledProcessError) as e:
+        rows.append(("GNU sort", "n/a", str(e)[:60]))
+    return rows
+
+
+ENV = dict(os.environ, QT_QPA_PLATFORM="offscreen", FENDRO_BENCH_CARDS=CARDS)
+ENV.setdefault("XDG_RUNTIME_DIR", "/tmp")
+
+programs = []
+manifest = os.path.join(BENCH, "manifest.txt")
+if os.path.exists(manifest):
+    with open(manifest) as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) == 2:
+                programs.append(tuple(parts))
+
+results = {}
+for name, kind in programs:
+    exe = os.path.join(BENCH, name)
+    print(f"== {name}", file=sys.stderr, flush=True)
+    if not os.access(exe, os.X_OK):
+        results[name] = [("(program)", "n/a", "not built")]
+        continue
+    try:
+        results[name] = run_gbench(exe) if kind == "gbench" else run_plain(exe)
+    except subprocess.TimeoutExpired:
+        results[name] = [("(program)", "n/a", f"timed out after {TIMEOUT} s")]
+    except (OSError, ValueError) as e:
+        results[name] = [("(program)", "n/a", str(e)[:60])]
+
+table = []  # (figure, value, notes, program)
+claimed = set()
+for title, patterns in EXPECTED:
+    table.append((f"[{title}]", "", "", ""))
+    names = [n for n, _ in programs if any(fnmatch.fnmatch(n, p) for p in patterns)
+             and n not in claimed]
+    if not names:
+        table.append(("  " + title, "n/a", "no benchmark program", ""))
+    for n in names:
+        claimed.add(n)
+        for fig, value, notes in results[n]:
+            table.append(("  " + fig, value, notes, n))
+    if title.startswith("load and sort"):
+        for fig, value, notes in anchors():
+            table.append(("  " + fig, value, notes, "bench/collect.py"))
+others = [n for n, _ in programs if n not in claimed]
+if others:
+    table.append(("[other benchmarks]", "", "", ""))
+    for n in others:
+        for fig, value, notes in results[n]:
+            table.append(("  " + fig, value, notes, n))
+
+widths = [max(len(r[i]) for r in table + [("Figure", "Value", "Notes", "Program")])
+          for i in range(4)]
+widths = [min(w, 70) for w in widths]
+lines = []
+header = ("Figure", "Value", "Notes", "Program")
+lines.append("  ".join(h.ljust(w) for h, w in zip(header, widths)).rstrip())
+lines.append("  ".join("-" * w for w in widths))
+for r in table:
+    lines.append("  ".join(c[:70].ljust(w) for c, w in zip(r, widths)).rstrip())
+text = "\n".join(lines)
+print(text)
+with open(os.path.join(BENCH, "results.txt"), "w") as f:
+    f.write(text + "\n")

@@ -1,0 +1,5 @@
+#pragma once
+// The whole desktop program, from the application object to the end of the message loop.
+// main() is only this call, so that benchmarks can run exactly the same start-up.
+
+int RunProgram(int argc, char* argv[]);
