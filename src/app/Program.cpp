@@ -12,7 +12,7 @@
 int RunProgram(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fendro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Fendro"));
+    // No display name: on X11 Qt would append it to every window caption.
     SetProgramFileName(ToUtf8(QCoreApplication::applicationFilePath()));
     // An installed program cannot write its own folder; the user's folder then keeps the file.
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
