@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 QString Tool(const char* name) {
@@ -31,6 +33,23 @@ QString PdfText(const QString& pdf, bool layout = false) {
     p.start(Tool("pdftotext"), args);
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The top left corner, in millimetres, of the first word `word` on the first page.
+QPointF WordPositionMm(const QString& pdf, const QString& word) {
+    QProcess p;
+    p.start(Tool("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"),
+                                pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpression re(QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>") +
+                                QRegularExpression::escape(word) + QStringLiteral("<"));
+    const QRegularExpressionMatch m = re.match(out);
+    if (!m.hasMatch()) {
+        return QPointF(-1, -1);
+    }
+    constexpr double kMmPerPoint = 25.4 / 72;
+    return QPointF(m.captured(1).toDouble() * kMmPerPoint, m.captured(2).toDouble() * kMmPerPoint);
 }
 
 // "Page size: 595 x 842 pts (A4)" and the like, from pdfinfo.
@@ -189,6 +208,17 @@ void PrintTest::toolPrintsListAndCardIntoA4Pdf() {
     QVERIFY(pages[1].contains(QStringLiteral("Kunde100\n")));
     QVERIFY(pages[1].contains(QStringLiteral("Page: 2 of 2")));
     QVERIFY(!pages[1].contains(QStringLiteral("Name\n")));
+    // The columns at 0, 39 and 78 mm, the first line 11 mm and the page line 282 mm from the
+    // top of the sheet (a PDF page has no unprintable edge).
+    const auto near = [](QPointF got, double x, double y) {
+        return std::abs(got.x() - x) < 0.5 && std::abs(got.y() - y) < 0.5;
+    };
+    QVERIFY(near(WordPositionMm(list, QStringLiteral("Name")), 0, 11));
+    QVERIFY(near(WordPositionMm(list, QStringLiteral("Strasse")), 39, 11));
+    QVERIFY(near(WordPositionMm(list, QStringLiteral("Ort")), 78, 11));
+    QVERIFY(near(WordPositionMm(list, QStringLiteral("Kunde1")), 0, 14.6));
+    QVERIFY(std::abs(WordPositionMm(list, QStringLiteral("Page:")).y() - 282) < 0.5);
+    QVERIFY(std::abs(WordPositionMm(list, QString::fromUtf8("vexa®")).y() - 2) < 0.5);
 
     const QString card = QString::fromStdString(dir.File("karte.pdf"));
     p.start(tool, {QStringLiteral("print-card"), QString::fromStdString(dir.File("kartei.csv")),
