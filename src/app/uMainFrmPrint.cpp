@@ -8,9 +8,11 @@
 #include "printing/QtPrintCanvas.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTableView>
 
 namespace {
@@ -53,6 +55,12 @@ void TMainFrm::DruckerEinrichten1Click() {
     dialog.setWindowTitle(QStringLiteral("Drucker einstellen"));
     // Printing into a file is the way out where no printer is installed.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only chooses the printer; nothing is printed when it closes.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+            ok->setText(QStringLiteral("OK"));
+        }
+    }
     dialog.exec();
 }
 
