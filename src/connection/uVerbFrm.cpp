@@ -5,6 +5,7 @@
 #include "files/IniFile.h"
 #include "files/uGlobal.h"
 #include "platform/PortProbe.h"
+#include "platform/ShellOpen.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
@@ -21,11 +22,6 @@
 #include <memory>
 #include <system_error>
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include <shellapi.h>
-#endif
 
 TVerbFrm* VerbFrm = nullptr;
 
@@ -216,9 +212,7 @@ void TVerbFrm::Button2Click() {
 void TVerbFrm::BitBtn1Click() {
 #ifdef _WIN32
     // The shell's answer does not matter; the dialog stays as it is.
-    const QWidget* owner = parentWidget() != nullptr ? parentWidget() : this;
-    ShellExecuteW(reinterpret_cast<HWND>(owner->winId()), L"open", L"devmgmt.msc", nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    ShellOpen("devmgmt.msc", std::string(), std::string());
 #else
     if (deviceList_ == nullptr) {
         // A child window stays usable while this dialog is modal.
