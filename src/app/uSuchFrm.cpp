@@ -111,13 +111,17 @@ bool TSuchFrm::WaitAtHit(int, int row) {
     Button2->show();
 
     const unsigned show = showCount_;
-    waiting_ = true;
+    // Cleared on every way out, so that a later "Suchen" never takes itself for a restart.
+    struct WaitingFlag {
+        bool& flag;
+        explicit WaitingFlag(bool& f) : flag(f) { flag = true; }
+        ~WaitingFlag() { flag = false; }
+    } waiting(waiting_);
     // Ends also when the dialog or the main window is gone from the screen (program end).
     while (!continueRequest_ && !stopRequest_ && !restartRequest_ && show == showCount_ &&
            isVisible() && MainFrm != nullptr && MainFrm->isVisible()) {
         WaitForEvents(kWaitSliceMs);
     }
-    waiting_ = false;
     const bool goOn =
         continueRequest_ && !stopRequest_ && !restartRequest_ && show == showCount_ && isVisible();
     continueRequest_ = false;
