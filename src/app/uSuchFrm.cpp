@@ -30,7 +30,7 @@ TSuchFrm::TSuchFrm(QWidget* parent) : QDialog(parent) {
 
     Label1 = new QLabel(QStringLiteral("Geben Sie einen Suchbegriff ein"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(8, 8);
+    Label1->setGeometry(8, 8, 193, 16);
     Edit1 = new QLineEdit(QStringLiteral("Edit1"), this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 24, 193, 21);

@@ -22,7 +22,6 @@
 #include <memory>
 #include <system_error>
 
-
 TVerbFrm* VerbFrm = nullptr;
 
 namespace {
@@ -62,7 +61,7 @@ TVerbFrm::TVerbFrm(QWidget* parent) : QDialog(parent) {
     auto label = [this](const char* name, const QString& text, int x, int y) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
-        l->move(x, y);
+        l->setGeometry(x, y, 70, 16);
         return l;
     };
     auto combo = [this](const char* name, int x, int y) {

@@ -52,7 +52,9 @@ TBrennFrm::TBrennFrm(QWidget* parent) : QDialog(parent) {
     StringGrid1->setGeometry(0, 0, 444, 265 - 41);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    // Low rows, so that the heads and the 15 entries fit without scrolling the heads away.
+    StringGrid1->verticalHeader()->setMinimumSectionSize(13);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(13);
     StringGrid1->setShowGrid(true);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed |
