@@ -86,6 +86,7 @@ private slots:
     void stopsTwiceInOneRowAndEndsAfterTheLastHit();
     void closingAtAHitEndsWithoutMessage();
     void mainWindowStaysUsableWhileWaiting();
+    void programEndWhileWaitingEndsTheSearch();
     void newSearchReplacesTheWaitingOne();
     void continueWithoutWaitingSearchDoesNotAffectTheNext();
 };
@@ -223,6 +224,19 @@ void SearchTest::mainWindowStaysUsableWhileWaiting() {
     QCOMPARE(s.rows, (std::vector<int>{1, 2}));
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
     SuchFrm->close();
+}
+
+void SearchTest::programEndWhileWaitingEndsTheSearch() {
+    ProgramUnderTest program;
+    SetCards({{"Berg", "", ""}, {"Berg", "", ""}});
+    OpenSearch();
+    Search s;
+    s.actions = {[] { MainFrm->Beenden1->trigger(); }};
+    s.Run(QStringLiteral("berg"));
+    QCOMPARE(s.rows, std::vector<int>{1});
+    QVERIFY(!MainFrm->isVisible());
+    QVERIFY(!SuchFrm->IsWaitingAtHit());
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
 }
 
 void SearchTest::newSearchReplacesTheWaitingOne() {
