@@ -139,6 +139,9 @@ bool ReadFrameLine(std::FILE* f, std::string& line) {
 } // namespace
 
 void SetupSerialLink(const SerialLinkSetup& setup) {
+    if (gPortOpen && gSetup.port != nullptr) {
+        gSetup.port->Close();
+    }
     gSetup = setup;
     gPortOpen = false;
 }

@@ -48,7 +48,7 @@ struct SerialLinkSetup {
     std::function<std::string(int n)> devicePath;
 };
 
-// Replaces the link's surroundings; the previous port must be closed.
+// Replaces the link's surroundings; a port still open is closed without a line.
 void SetupSerialLink(const SerialLinkSetup& setup);
 
 // Request flags of the transfer window: S sets the first; ESC, the Abbruch button and closing
