@@ -326,10 +326,11 @@ bool ReceiveFromDevice(const std::string& fileName) {
     return result;
 }
 
-void SendToDevice(const std::string& fileName) {
+bool SendToDevice(const std::string& fileName) {
+    bool result = false;
     OpenPort();
     if (!gPortOpen) {
-        return;
+        return false;
     }
     Line("");
     PortCloser closePort;
@@ -405,6 +406,7 @@ void SendToDevice(const std::string& fileName) {
         file.Close();
         if (!AbortRequested) {
             Line("Daten wurden korrekt gelesen bzw. geschrieben");
+            result = true;
         }
         AbortRequested = false;
     }
@@ -413,4 +415,5 @@ void SendToDevice(const std::string& fileName) {
         Line("Abbruch durch Benutzer");
         Line("Verbindung zum Messgerät nicht möglich");
     }
+    return result;
 }

@@ -71,8 +71,9 @@ bool PortIsOpen();
 // silence and the user did not abort. File errors are thrown after the port is closed.
 bool ReceiveFromDevice(const std::string& fileName);
 // Sends one frame per line of the serial device file `fileName`; the outcome is reported in the
-// transfer lines. File errors are thrown after the port is closed.
-void SendToDevice(const std::string& fileName);
+// transfer lines, and the result is true when every line was acknowledged. File errors are
+// thrown after the port is closed.
+bool SendToDevice(const std::string& fileName);
 // The number of whole 168-byte records in the file. Throws EInOutError when it cannot be read.
 int CountDeviceRecords(const std::string& fileName);
 

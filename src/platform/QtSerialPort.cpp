@@ -113,12 +113,16 @@ QtSerialPort& ThePort() {
 }
 } // namespace
 
-void UseQtSerialLink(TransferLines& lines) {
+SerialLinkSetup QtSerialLinkSetup(TransferLines& lines) {
     SerialLinkSetup setup;
     setup.port = &ThePort();
     setup.lines = &lines;
     setup.handlePendingMessages = [] { HandlePendingMessages(); };
     setup.waitForEvents = [](int ms) { WaitForEvents(ms); };
     setup.tickCount = [] { return TickCount(); };
-    SetupSerialLink(setup);
+    return setup;
+}
+
+void UseQtSerialLink(TransferLines& lines) {
+    SetupSerialLink(QtSerialLinkSetup(lines));
 }

@@ -30,6 +30,8 @@ private:
     std::unique_ptr<QSerialPort> port_;
 };
 
-// Points the serial link at one QtSerialPort, the platform's event pump and tick count, and
-// `lines`. Needs a QCoreApplication.
+// The serial link's surroundings: one QtSerialPort, the platform's event pump and tick count,
+// and `lines`. Needs a QCoreApplication.
+SerialLinkSetup QtSerialLinkSetup(TransferLines& lines);
+// Points the serial link at the above.
 void UseQtSerialLink(TransferLines& lines);

@@ -208,7 +208,7 @@ TEST_F(SerialLinkTest, PortThatDoesNotOpenEndsBothProceduresAtOnce) {
     ComPort = 4;
     port.openSucceeds = false;
     StartRequested = true;
-    SendToDevice(dir.File("old.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("old.raw")));
     EXPECT_EQ(sink.lines, Lines{"Kann Verbindung über COM4 nicht öffnen"});
     EXPECT_EQ(port.openedPath, "/dev/fake4");
     EXPECT_TRUE(port.frames.empty());
@@ -252,7 +252,7 @@ TEST_F(SerialLinkTest, SendsOneFramePerLineWithAcknowledgement) {
     WriteBytes(dir.File("s.raw"), SendLine("M\xFCller") + "short\r\n" + longLine + "\r\n");
     DeviceAnswers("\xFF\x13\x10", 30);
     PressAt(50, &StartRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_TRUE(SendToDevice(dir.File("s.raw")));
 
     ASSERT_EQ(port.frames.size(), 3u);
     for (const std::string& f : port.frames) {
@@ -282,7 +282,7 @@ TEST_F(SerialLinkTest, AnswerLimitIsTwoSeconds) {
             At(2000, [this] { port.input += '\xFF'; });
         }
     };
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
@@ -298,7 +298,7 @@ TEST_F(SerialLinkTest, WrongAnswerStopsAfterThatFrame) {
         At(5, [this, answer] { port.input += answer; });
     };
     PressAt(0, &StartRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
@@ -309,7 +309,7 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
 
     // ESC while waiting for S: nothing goes out.
     PressAt(500, &AbortRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_TRUE(port.frames.empty());
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions,
@@ -326,7 +326,7 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
         }
     };
     PressAt(10, &StartRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
@@ -341,7 +341,7 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
         });
     };
     PressAt(10, &StartRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 1u);
     EXPECT_EQ(sink.lines, Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kClosed}));
     EXPECT_FALSE(AbortRequested);
@@ -351,7 +351,7 @@ TEST_F(SerialLinkTest, VanishedDeviceEndsTheSendWithoutWaitingTheLimit) {
     WriteBytes(dir.File("s.raw"), SendLine("A") + SendLine("B"));
     port.onWrite = [this](const std::string&) { At(5, [this] { port.lost = true; }); };
     PressAt(0, &StartRequested);
-    SendToDevice(dir.File("s.raw"));
+    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 1u);
     EXPECT_LT(now - start, 200u);
     EXPECT_EQ(sink.lines,

@@ -405,6 +405,8 @@ int RunSend(const Options& o) {
     }
     std::fprintf(stderr, "%zu Byte gesendet (%zu Datensätze)\n", pos, pos / 168);
     if (o.vanishAt >= 0 && pos == end && static_cast<size_t>(o.vanishAt) == end) {
+        // Let the bytes reach the PC first; a hang-up throws away what is still unread.
+        SleepMs(500);
         std::fputs("Gerät verschwindet\n", stderr);
         return 0;
     }
