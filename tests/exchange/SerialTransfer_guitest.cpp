@@ -4,6 +4,7 @@
 #include "exchange/SerialLink.h"
 #include "exchange/uTransferFrm.h"
 #include "files/uGlobal.h"
+#include "platform/QtSerialPort.h"
 #include "support/TempDir.h"
 
 #include <QElapsedTimer>
@@ -25,7 +26,6 @@ public:
     Simulator(const TempDir& dir, QStringList args) : ini_(dir.File("fendro.ini")) {
         args << QStringLiteral("--com") << QString::number(kCom) << QStringLiteral("--ini")
              << QString::fromStdString(ini_);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(kDevsim, args);
     }
     ~Simulator() {
@@ -45,12 +45,18 @@ public:
         return line.section(QStringLiteral(" = "), 1);
     }
     bool Finished(int ms) { return process_.waitForFinished(ms); }
+    // What the simulator reported so far.
+    QString Report() {
+        report_ += QString::fromUtf8(process_.readAllStandardError());
+        return report_;
+    }
     void Kill() { process_.kill(); }
     QProcess& Process() { return process_; }
 
 private:
     std::string ini_;
     QProcess process_;
+    QString report_;
 };
 
 std::string SendLine(const std::string& name, const std::string& street, const std::string& town) {
@@ -136,6 +142,9 @@ void SerialTransferTest::sendsFiftyCards() {
                           QString(), QStringLiteral("COM 9 ist geschlossen.")}));
     QVERIFY(sim.Finished(5000));
     QCOMPARE(ReadBytes(dir->File("names.txt")), expected);
+    QVERIFY2(sim.Report().contains(
+                 QString::fromUtf8("Leitung: 9600 Baud, 8 Datenbits, Parität keine, 2 Stoppbits")),
+             qPrintable(sim.Report()));
 }
 
 void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
@@ -148,13 +157,21 @@ void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
     Simulator sim(*dir, {QStringLiteral("send"), QStringLiteral("--file"),
                          QString::fromStdString(dir->File("device.raw")), QStringLiteral("--delay"),
                          QStringLiteral("100")});
-    QVERIFY(!sim.Published().isEmpty());
+    const QString path = sim.Published();
+    QVERIFY(!path.isEmpty());
 
-    // The control unit's way: S first, then the device sends.
+    // The control unit's way: S first, then the device sends. Meanwhile the port is ours alone.
     DeviceType = "T7Q";
+    bool secondOpen = true;
+    QTimer::singleShot(150, frm, [&] {
+        QtSerialPort other;
+        secondOpen = other.Open(path.toStdString());
+        other.Close();
+    });
     PressSLater(300);
     QVERIFY(ReceiveFromDevice(dir->File("got.raw")));
     QVERIFY(ReadBytes(dir->File("got.raw")) == sent);
+    QVERIFY(!secondOpen);
     const QStringList lines = Lines(*frm);
     QCOMPARE(lines.mid(lines.size() - 4),
              (QStringList{QString::fromUtf8("200 Datensätze übertragen"),

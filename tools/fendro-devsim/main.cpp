@@ -268,6 +268,31 @@ public:
             SleepMs(20);
         }
     }
+    // The line settings the PC chose, as far as a pseudo-terminal keeps them.
+    std::string LineSettings() const {
+        termios t{};
+        if (tcgetattr(fd_, &t) != 0) {
+            return "unbekannt";
+        }
+        const struct {
+            speed_t code;
+            const char* text;
+        } speeds[] = {{B1200, "1200"},   {B2400, "2400"},   {B4800, "4800"},   {B9600, "9600"},
+                      {B19200, "19200"}, {B38400, "38400"}, {B57600, "57600"}, {B115200, "115200"}};
+        std::string baud = "andere";
+        for (const auto& s : speeds) {
+            if (cfgetospeed(&t) == s.code) {
+                baud = s.text;
+            }
+        }
+        const tcflag_t size = t.c_cflag & CSIZE;
+        const char* bits = size == CS8 ? "8" : size == CS7 ? "7" : size == CS6 ? "6" : "5";
+        const char* parity = !(t.c_cflag & PARENB)  ? "keine"
+                             : (t.c_cflag & PARODD) ? "ungerade"
+                                                    : "gerade";
+        return baud + " Baud, " + bits + " Datenbits, Parität " + parity + ", " +
+               ((t.c_cflag & CSTOPB) ? "2" : "1") + " Stoppbits";
+    }
     // Writes all bytes; false when the PC closed its end.
     bool WriteAll(const char* data, size_t size) const {
         while (size > 0) {
@@ -382,6 +407,7 @@ int RunSend(const Options& o) {
     pty.WaitForPeer();
     std::fputs("PC hat die Schnittstelle geöffnet\n", stderr);
     SleepMs(o.delayMs);
+    std::fprintf(stderr, "Leitung: %s\n", pty.LineSettings().c_str());
 
     size_t pos = 0;
     const size_t pauseAt = o.pauseAt >= 0 ? static_cast<size_t>(o.pauseAt) : data.size() + 1;
@@ -457,6 +483,9 @@ int RunReceive(const Options& o) {
             const std::string line = FrameNamesLine(pending.substr(0, 60));
             pending.erase(0, 60);
             ++frames;
+            if (frames == 1) {
+                std::fprintf(stderr, "Leitung: %s\n", pty.LineSettings().c_str());
+            }
             std::fwrite(line.data(), 1, line.size(), names);
             std::fflush(names);
             if (o.silentAfter >= 0 && frames > o.silentAfter) {

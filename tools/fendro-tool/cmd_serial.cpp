@@ -162,14 +162,11 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
 
     StdoutLines lines;
     RawKeys keys;
-    QSocketNotifier stdinKeys(0, QSocketNotifier::Read);
+#ifndef _WIN32
+    QSocketNotifier stdinKeys(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&stdinKeys, &QSocketNotifier::activated, [&stdinKeys] {
         char buffer[64];
-#ifndef _WIN32
         const long n = static_cast<long>(read(STDIN_FILENO, buffer, sizeof buffer));
-#else
-        const long n = -1;
-#endif
         if (n <= 0) {
             // End of input: no more keys will come.
             stdinKeys.setEnabled(false);
@@ -183,6 +180,7 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
             }
         }
     });
+#endif
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
 
