@@ -209,6 +209,8 @@ bool WriteFile(const std::string& name, const std::string& bytes) {
     return static_cast<bool>(out.flush());
 }
 
+#ifdef FENDRO_DEVSIM_PTY
+
 bool ReadFile(const std::string& name, std::string& bytes) {
     std::ifstream in(name, std::ios::binary);
     if (!in) {
@@ -221,8 +223,6 @@ bool ReadFile(const std::string& name, std::string& bytes) {
 void SleepMs(long ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
-
-#ifdef FENDRO_DEVSIM_PTY
 
 class Pty {
 public:
