@@ -89,7 +89,7 @@ QString StartDevsim(QProcess& p, const QStringList& args) {
 
 // A wait of `seconds` in one of the link's loops, ended by an abort from a timer.
 void MeasureWait(const char* name, int seconds, const std::function<void()>& run) {
-    QTimer::singleShot(seconds * 1000, [] { AbortRequested = true; });
+    QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, [] { AbortRequested = true; });
     const double cpu0 = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
