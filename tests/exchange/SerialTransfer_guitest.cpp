@@ -24,8 +24,8 @@ constexpr int kCom = 9;
 class Simulator {
 public:
     Simulator(const TempDir& dir, QStringList args) : ini_(dir.File("fendro.ini")) {
-        args << QStringLiteral("--com") << QString::number(kCom) << QStringLiteral("--ini")
-             << QString::fromStdString(ini_);
+        args << QStringLiteral("--once") << QStringLiteral("--com") << QString::number(kCom)
+             << QStringLiteral("--ini") << QString::fromStdString(ini_);
         process_.start(kDevsim, args);
     }
     ~Simulator() {

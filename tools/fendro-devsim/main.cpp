@@ -29,13 +29,17 @@ namespace {
 
 const char kHelp[] =
     "Aufruf:\n"
-    "  fendro-devsim send    --com N [--ini DATEI] (--file ROHDATEI | --count N) [Optionen]\n"
-    "  fendro-devsim receive --com N [--ini DATEI] --names DATEI [Optionen]\n"
+    "  fendro-devsim send    --com N [--ini DATEI] [--once] (--file ROHDATEI | --count N)\n"
+    "                        [Optionen]\n"
+    "  fendro-devsim receive --com N [--ini DATEI] [--once] --names DATEI [Optionen]\n"
     "  fendro-devsim generate N ROHDATEI [--seed S]\n"
     "\n"
     "Spielt das Messgerät an einem Pseudo-Terminal. Der Pfad des Terminals wird ausgegeben\n"
     "und mit --ini als Eintrag COM<N>=<Pfad> im Abschnitt [Ports] der Einstellungsdatei\n"
     "gespeichert; Fendro und fendro-tool finden die Schnittstelle dann unter COM N.\n"
+    "\n"
+    "Jedes Öffnen durch den PC ist eine Sitzung; das Programm läuft, bis es mit Ctrl-C\n"
+    "beendet wird (mit --once nach der ersten Sitzung).\n"
     "\n"
     "send (Messgerät zum PC): sobald der PC die Schnittstelle geöffnet hat und --delay\n"
     "vergangen ist, werden die Datensätze (je 168 Byte) ohne Handshake gesendet. Danach\n"
@@ -53,7 +57,7 @@ const char kHelp[] =
     "\n"
     "receive (PC zum Messgerät): liest 60-Byte-Rahmen (00 01, 56 Zeichen, 80 00), antwortet\n"
     "auf jeden mit dem Byte FF und schreibt Name, Straße und Ort jedes Rahmens als Zeile\n"
-    "\"Name,Straße,Ort\" in die Namensdatei. Endet, wenn der PC die Schnittstelle schließt.\n"
+    "\"Name,Straße,Ort\" in die Namensdatei.\n"
     "  --names DATEI       Datei für die empfangenen Namen (wird neu angelegt)\n"
     "  --answer BYTE       antwortet mit diesem Byte statt FF (dezimal oder 0x..)\n"
     "  --late MS           antwortet erst nach MS Millisekunden\n"
@@ -86,6 +90,7 @@ struct Options {
     int answer = 0xFF;
     long lateMs = 0;
     long silentAfter = -1;
+    bool once = false;
 };
 
 bool ParseNumber(const std::string& text, long& value) {
@@ -111,6 +116,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         if (a.rfind("--", 0) != 0) {
             o.positional.push_back(a);
+            continue;
+        }
+        if (a == "--once") {
+            o.once = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -404,65 +413,63 @@ int RunSend(const Options& o) {
     if (!Publish(o, pty)) {
         return 1;
     }
-    pty.WaitForPeer();
-    std::fputs("PC hat die Schnittstelle geöffnet\n", stderr);
-    SleepMs(o.delayMs);
-    std::fprintf(stderr, "Leitung: %s\n", pty.LineSettings().c_str());
+    // Every opening by the PC is a session of its own, so that a port probe or an aborted
+    // transfer does not end the simulator.
+    while (true) {
+        pty.WaitForPeer();
+        std::fputs("PC hat die Schnittstelle geöffnet\n", stderr);
+        SleepMs(o.delayMs);
+        std::fprintf(stderr, "Leitung: %s\n", pty.LineSettings().c_str());
 
-    size_t pos = 0;
-    const size_t pauseAt = o.pauseAt >= 0 ? static_cast<size_t>(o.pauseAt) : data.size() + 1;
-    while (pos < end) {
-        size_t step = o.dripMs > 0 ? 1 : 512;
-        if (pos < pauseAt && pos + step > pauseAt) {
-            step = pauseAt - pos;
+        size_t pos = 0;
+        const size_t pauseAt = o.pauseAt >= 0 ? static_cast<size_t>(o.pauseAt) : data.size() + 1;
+        bool closed = false;
+        while (pos < end) {
+            size_t step = o.dripMs > 0 ? 1 : 512;
+            if (pos < pauseAt && pos + step > pauseAt) {
+                step = pauseAt - pos;
+            }
+            step = std::min(step, end - pos);
+            if (!pty.WriteAll(data.data() + pos, step)) {
+                std::fprintf(stderr, "PC hat die Schnittstelle nach %zu Byte geschlossen\n", pos);
+                closed = true;
+                break;
+            }
+            pos += step;
+            if (pos == pauseAt) {
+                SleepMs(o.pauseMs);
+            }
+            if (o.dripMs > 0) {
+                SleepMs(o.dripMs);
+            }
         }
-        step = std::min(step, end - pos);
-        if (!pty.WriteAll(data.data() + pos, step)) {
-            std::fprintf(stderr, "PC hat die Schnittstelle nach %zu Byte geschlossen\n", pos);
-            return 1;
+        if (closed) {
+            if (o.once) {
+                return 1;
+            }
+            continue;
         }
-        pos += step;
-        if (pos == pauseAt) {
-            SleepMs(o.pauseMs);
+        std::fprintf(stderr, "%zu Byte gesendet (%zu Datensätze)\n", pos, pos / 168);
+        if (o.vanishAt >= 0 && static_cast<size_t>(o.vanishAt) == end) {
+            // Let the bytes reach the PC first; a hang-up throws away what is still unread.
+            SleepMs(500);
+            std::fputs("Gerät verschwindet\n", stderr);
+            return 0;
         }
-        if (o.dripMs > 0) {
-            SleepMs(o.dripMs);
+        // A device that has sent stays connected; leaving at once would take the unread bytes
+        // with the line.
+        while (pty.PeerOpen()) {
+            SleepMs(50);
+        }
+        std::fputs("PC hat die Schnittstelle geschlossen\n", stderr);
+        if (o.once) {
+            return 0;
         }
     }
-    std::fprintf(stderr, "%zu Byte gesendet (%zu Datensätze)\n", pos, pos / 168);
-    if (o.vanishAt >= 0 && pos == end && static_cast<size_t>(o.vanishAt) == end) {
-        // Let the bytes reach the PC first; a hang-up throws away what is still unread.
-        SleepMs(500);
-        std::fputs("Gerät verschwindet\n", stderr);
-        return 0;
-    }
-    // A device that has sent stays connected; leaving at once would take the unread bytes
-    // with the line.
-    while (pty.PeerOpen()) {
-        SleepMs(50);
-    }
-    return 0;
 }
 
-int RunReceive(const Options& o) {
-    std::FILE* names = std::fopen(o.names.c_str(), "wb");
-    if (names == nullptr) {
-        std::fprintf(stderr, "fendro-devsim: %s kann nicht angelegt werden\n", o.names.c_str());
-        return 1;
-    }
-    Pty pty;
-    if (!pty.Create()) {
-        std::perror("fendro-devsim: Pseudo-Terminal");
-        std::fclose(names);
-        return 1;
-    }
-    if (!Publish(o, pty)) {
-        std::fclose(names);
-        return 1;
-    }
-    pty.WaitForPeer();
-    std::fputs("PC hat die Schnittstelle geöffnet\n", stderr);
-
+// Frames until the PC closes the port; their names go into `names`.
+void ReceiveSession(const Options& o, const Pty& pty, std::FILE* names) {
     std::string pending;
     long frames = 0;
     long skipped = 0;
@@ -498,12 +505,38 @@ int RunReceive(const Options& o) {
             pty.WriteAll(&answer, 1);
         }
     }
-    std::fclose(names);
     std::fprintf(stderr, "%ld Rahmen empfangen", frames);
     if (skipped > 0) {
         std::fprintf(stderr, ", %ld Byte außerhalb eines Rahmens", skipped);
     }
     std::fputs("\n", stderr);
+}
+
+int RunReceive(const Options& o) {
+    std::FILE* names = std::fopen(o.names.c_str(), "wb");
+    if (names == nullptr) {
+        std::fprintf(stderr, "fendro-devsim: %s kann nicht angelegt werden\n", o.names.c_str());
+        return 1;
+    }
+    Pty pty;
+    if (!pty.Create()) {
+        std::perror("fendro-devsim: Pseudo-Terminal");
+        std::fclose(names);
+        return 1;
+    }
+    if (!Publish(o, pty)) {
+        std::fclose(names);
+        return 1;
+    }
+    while (true) {
+        pty.WaitForPeer();
+        std::fputs("PC hat die Schnittstelle geöffnet\n", stderr);
+        ReceiveSession(o, pty, names);
+        if (o.once) {
+            break;
+        }
+    }
+    std::fclose(names);
     return 0;
 }
 
