@@ -63,7 +63,11 @@ const char kHelp[] =
     "  --late MS           antwortet erst nach MS Millisekunden\n"
     "  --silent-after N    antwortet nach N Rahmen nicht mehr\n"
     "\n"
-    "generate: schreibt N erzeugte Messungen als Rohdatei (168 Byte je Datensatz).\n";
+    "generate: schreibt N erzeugte Messungen als Rohdatei (168 Byte je Datensatz).\n"
+    "Höchstens 1000000 erzeugte Datensätze.\n";
+
+// Generated records are held in memory; a million is 168 MB.
+constexpr long kMaxRecords = 1000000;
 
 int Usage() {
     std::fputs(kHelp, stderr);
@@ -150,7 +154,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         } else if (a == "--file") {
             o.file = v;
         } else if (a == "--count") {
-            if (!number(o.count)) {
+            if (!number(o.count) || o.count > kMaxRecords) {
+                std::fprintf(stderr, "fendro-devsim: --count höchstens %ld\n", kMaxRecords);
                 return false;
             }
         } else if (a == "--seed") {
@@ -556,7 +561,7 @@ int main(int argc, char** argv) {
     }
     if (o.mode == "generate") {
         long n = 0;
-        if (o.positional.size() != 2 || !ParseNumber(o.positional[0], n)) {
+        if (o.positional.size() != 2 || !ParseNumber(o.positional[0], n) || n > kMaxRecords) {
             return Usage();
         }
         if (!WriteFile(o.positional[1], GenerateRecords(n, o.seed))) {
