@@ -211,7 +211,8 @@ void FuelEditorTest::nameLimitAndCancel() {
         QApplication::processEvents();
         QVERIFY(!editor->isVisible());
     };
-    typeWithEditor("\xC5\x81\xC3\xB3" "d\xC5\xBA");
+    typeWithEditor("\xC5\x81\xC3\xB3"
+                   "d\xC5\xBA");
     QCOMPARE(Cell(10, 1), QString());
     typeWithEditor("\xC3\x96l");
     QCOMPARE(Cell(10, 1), QString::fromUtf8("\xC3\x96l"));
