@@ -73,6 +73,11 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
 TMainFrm::~TMainFrm() {
     // The settings are written once, when the window goes away.
     FormHide();
+    // The grid and its model go before the card table they show, which dies with the members.
+    StringGrid1->selectionModel()->disconnect(this);
+    StringGrid1->setModel(nullptr);
+    delete gridModel_;
+    gridModel_ = nullptr;
     if (MainFrm == this) {
         MainFrm = nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
+#include "app/Forms.h"
 #include "app/uMainFrm.h"
 #include "files/IniFile.h"
 #include "files/uGlobal.h"
@@ -34,6 +35,7 @@ const QString kQuestion = QString::fromUtf8("?: Daten geändert ?");
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
+    void destroyingTheVisibleWindowWritesTheSettings();
     void titleMenusAndOneEmptyCard();
     void storedCardFileIsNotReopenedAndSettingsAreWrittenAtExit();
     void missingDefinitionFileEndsTheProgram();
@@ -324,6 +326,17 @@ void StartupTest::helpDocumentIsBuiltAndCoversEveryMenuCommand() {
           "Abgasverlust", "Wirkungsgrad", "Luftüberschuss", "21 / (21 − O2)"}) {
         QVERIFY2(text.contains(QString::fromUtf8(needed)), needed);
     }
+}
+
+void StartupTest::destroyingTheVisibleWindowWritesTheSettings() {
+    ProgramUnderTest program;
+    MainFrm->SetCurrentCell(0, 1);
+    QVERIFY(MainFrm->isVisible());
+    // Going away without a close first (the end of the program) must not touch freed cards.
+    DestroyForms();
+    QVERIFY(MainFrm == nullptr);
+    IniFile ini(program.SettingsFile());
+    QCOMPARE(ini.ReadInteger("Main", "Baudrate", -1), 9600);
 }
 
 QTEST_MAIN(StartupTest)
