@@ -75,7 +75,7 @@ QWidget* CardCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     edit->setFrame(false);
     edit->pasteFilter = onPaste;
     // Each change reaches the model at once, as the grid's own editor does.
-    connect(edit, &QLineEdit::textChanged, this,
+    connect(edit, &QLineEdit::textEdited, this,
             [self = const_cast<CardCellDelegate*>(this), edit] { emit self->commitData(edit); });
     return edit;
 }
