@@ -70,8 +70,8 @@ void TMainFrm::DeleteCard() {
 }
 
 void TMainFrm::SortCards(const std::vector<int>& keys) {
-    const TextCompare compare = LocaleCompare(CollationLocale());
-    gridModel_->ReorderCardRows([&] { return SortGrid(cards_, keys, compare); });
+    const TextRanking rank = LocaleRanking(CollationLocale());
+    gridModel_->ReorderCardRows([&] { return SortGridRanked(cards_, keys, rank); });
     StringGrid1->viewport()->update();
 }
 

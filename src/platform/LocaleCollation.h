@@ -8,6 +8,9 @@
 // A comparator of Windows-1252 texts by the collation of `locale`.
 TextCompare LocaleCompare(const QLocale& locale);
 
+// The same order as a ranking, through the collation's sort keys: each text is collated once.
+TextRanking LocaleRanking(const QLocale& locale);
+
 // The collation locale of the sort commands: the user's (system) locale unless a test set
 // another one. QLocale's default is the C locale here, for number formats, so it is not used.
 QLocale CollationLocale();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace {
 
 int ByteOrder(const std::string& a, const std::string& b) {
@@ -64,4 +66,25 @@ TEST(CardSort, MissingKeyColumnChangesNothing) {
     EXPECT_EQ(t.Cell(0, 1), "B");
     CardTable empty = Cards({});
     EXPECT_EQ(SortGrid(empty, kSortByName, ByteOrder), (std::vector<int>{0}));
+}
+
+TEST(CardSort, TextsEqualByTheComparatorAreEqualKeys) {
+    // Compared without case, "abel" and "ABEL" are the same key and keep their order.
+    const TextCompare noCase = [](const std::string& a, const std::string& b) {
+        std::string x = a, y = b;
+        for (auto* s : {&x, &y}) {
+            for (char& c : *s) {
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+        }
+        return x.compare(y);
+    };
+    CardTable t = Cards({{"abel", "1"}, {"Zorn", "1"}, {"ABEL", "1"}, {"Abel", "0"}});
+    SortGrid(t, kSortByName, noCase);
+    // The street decides between equal names, then the old order.
+    EXPECT_EQ(t.Cell(0, 1), "Abel");
+    EXPECT_EQ(t.Cell(0, 2), "abel");
+    EXPECT_EQ(t.Cell(0, 3), "ABEL");
+    EXPECT_EQ(t.Cell(0, 4), "Zorn");
+    EXPECT_EQ(RankingFrom(noCase)({"b", "A", "a", "B"}), (std::vector<int>{1, 0, 0, 1}));
 }
