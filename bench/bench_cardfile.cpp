@@ -31,6 +31,10 @@ double PeakMb() {
 
 // What LoadCardFile does: read the bytes, build the table, hand it to the grid model.
 void Load(const std::string& file, CardTable& cards, CardGridModel& model) {
+    // SetupGrids empties the table before the load.
+    model.BeginChange();
+    cards.Rows().resize(1);
+    model.EndChange();
     std::string data;
     ReadWholeFile(file, data);
     CardTable loaded;

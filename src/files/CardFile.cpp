@@ -61,18 +61,27 @@ std::string CardLineText(const std::vector<std::string>& cells) {
 void ReadCards(std::string_view data, CardTable& table, const LoadProgress& progress) {
     const auto cols = static_cast<size_t>(table.ColCount());
     auto& rows = table.Rows();
-    rows.resize(rows.empty() ? 0 : 1);
-    std::vector<std::string> fields;
+    if (rows.empty()) {
+        rows.push_back(table.EmptyRow()); // a table without caption row gets an empty one
+    }
+    rows.resize(1);
     int line = 0;
     ForEachCardLine(data, [&](std::string_view text) {
-        const auto n = static_cast<size_t>(SplitLine(fields, ",", text));
-        CardTable::Row row(cols);
-        for (size_t j = 0; j < cols && j < n; ++j) {
-            row[j].swap(fields[j]);
+        // Split as SplitLine does, straight into the cells; fields beyond the columns are
+        // never copied.
+        CardTable::Row row;
+        row.reserve(cols);
+        size_t pos = 0;
+        while (row.size() < cols) {
+            const size_t comma = text.find(',', pos);
+            if (comma == std::string_view::npos) {
+                row.emplace_back(text.data() + pos, text.size() - pos);
+                break;
+            }
+            row.emplace_back(text.data() + pos, comma - pos);
+            pos = comma + 1;
         }
-        if (rows.empty()) {
-            rows.push_back(table.EmptyRow()); // a table without caption row gets an empty one
-        }
+        row.resize(cols);
         rows.push_back(std::move(row));
         ++line;
         if (line % 25 == 0 && progress) {
