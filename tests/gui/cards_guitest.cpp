@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/TFileDialog.h"
 #include "app/uMainFrm.h"
+#include "files/CardFile.h"
 #include "files/uGlobal.h"
 #include "files/uProgressFrm.h"
 #include "files/uUeberschreibFrm.h"
@@ -87,6 +88,8 @@ private slots:
     void saveExistingFileAppendOverwriteCancel();
     void saveAsToExistingFileAsks();
     void fileExistsDialogItself();
+    void writeWithoutNameAsksForOne();
+    void bigFileThroughTheWindow();
     void failedWriteKeepsTitleFlagAndFile();
     void typingRules();
     void pasteIsFiltered();
@@ -306,6 +309,49 @@ void CardsTest::fileExistsDialogItself() {
     QTimer::singleShot(0, [&] { dialog->Button2->click(); });
     dialog->exec();
     QCOMPARE(SaveMode, smOverwrite);
+}
+
+void CardsTest::writeWithoutNameAsksForOne() {
+    ProgramUnderTest program;
+    // No name given: nothing is written.
+    TFileDialog::QueueFileName(QString());
+    QVERIFY(!MainFrm->WriteCardFile());
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
+    // A name of an existing file: the file-exists dialog decides.
+    const std::string file = program.Dir().File("da.csv");
+    WriteBytes(file, "Alt\r\n");
+    TFileDialog::QueueFileName(Q(file));
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    QVERIFY(MainFrm->WriteCardFile());
+    QCOMPARE(ReadBytes(file), "Alt\r\n" + std::string(24, ',') + "\r\n");
+    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+}
+
+void CardsTest::bigFileThroughTheWindow() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("gross.csv");
+    std::string data;
+    for (int i = 0; i < 20000; ++i) {
+        data += Card("N" + std::to_string(100000 - i), "S" + std::to_string(i % 7)) + "\r\n";
+    }
+    WriteBytes(file, data);
+    Open(file);
+    QCOMPARE(MainFrm->Cards().RowCount(), 20001);
+    MainFrm->SetCurrentCell(0, 3);
+    // Far beyond 2001 cards, the whole table is sorted and the current card followed.
+    MainFrm->nachName1->trigger();
+    for (int r = 2; r <= 20000; ++r) {
+        QVERIFY2(Cell(0, r - 1) < Cell(0, r), Cell(0, r).c_str());
+    }
+    QCOMPARE(Cell(0, MainFrm->CurrentRow()), std::string("N99998"));
+    QCOMPARE(Cell(3, MainFrm->CurrentRow()), std::string("m3"));
+    MainFrm->KarteikarteEinfgen1->trigger();
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(CountLines(file), 20000);
+    QCOMPARE(ReadBytes(file).substr(0, 8), std::string("N100000,"));
 }
 
 void CardsTest::failedWriteKeepsTitleFlagAndFile() {
