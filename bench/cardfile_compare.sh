@@ -15,9 +15,11 @@ echo "file: $COUNT cards, $(wc -c <"$FILE") bytes"
 measure() { # label, command...
     label=$1
     shift
-    /usr/bin/time -f "%e %M" -o "$WORK/t" "$@" >"$WORK/out" 2>/dev/null
-    set -- $(cat "$WORK/t")
-    printf '%-28s %8.0f ms %8.1f MB\n' "$label" "$(echo "$1 * 1000" | bc)" "$(echo "scale=1; $2 / 1024" | bc)"
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$WORK/t" "$@" >"$WORK/out" 2>/dev/null
+    end=$(date +%s%N)
+    printf '%-28s %8d ms %8.1f MB\n' "$label" $(((end - start) / 1000000)) \
+        "$(echo "scale=1; $(cat "$WORK/t") / 1024" | bc)"
 }
 
 measure "wc -l" wc -l "$FILE"
