@@ -153,8 +153,11 @@ void TMainFrm::OpenCardFile() {
     }
     StringGrid1->hide();
     if (!LoadCardFile()) {
-        // Deleted between the dialog and the load.
-        throw EInOutError(UnableToReadMessage(CardFileName));
+        // Deleted between the dialog and the load; otherwise the layout failed and said so.
+        if (!FileExists(CardFileName)) {
+            throw EInOutError(UnableToReadMessage(CardFileName));
+        }
+        return;
     }
     restoreName.Dismiss();
     ProgressFrm->hide();
