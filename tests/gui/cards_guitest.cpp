@@ -118,8 +118,18 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
                        ProgressFrm->Label1->text() == QStringLiteral("Bearbeite 0 von 57") &&
                        !MainFrm->StringGrid1->isHidden() && !MainFrm->menuBar()->isEnabled();
     });
+    // During the load itself the grid is hidden.
+    QList<bool> gridHiddenAtStep;
+    const auto watch =
+        QObject::connect(ProgressFrm->ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
+            if (value > 0) {
+                gridHiddenAtStep << MainFrm->StringGrid1->isHidden();
+            }
+        });
     MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet2);
     Open(file);
+    QObject::disconnect(watch);
+    QCOMPARE(gridHiddenAtStep, (QList<bool>{true, true}));
     QVERIFY(DialogAutomation::TakeShown().isEmpty());
     QVERIFY2(progressSeen, qPrintable(ProgressFrm->Label1->text()));
     QCOMPARE(ProgressFrm->Label1->text(), QStringLiteral("Bearbeite 50 von 57"));
