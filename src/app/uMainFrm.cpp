@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -106,6 +107,7 @@ void TMainFrm::BuildWindow() {
         return StringGrid1SetEditText(col, row, text, stored);
     };
     StringGrid1->setModel(gridModel_);
+    InstallCardEditor();
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGrid1->verticalHeader()->setVisible(false);
@@ -388,6 +390,14 @@ void TMainFrm::SetCurrentCell(int col, int row) {
 
 void TMainFrm::SetCommandsEnabled(bool on) {
     menuBar()->setEnabled(on);
+    // A disabled menu bar still lets the actions' shortcuts through.
+    for (QMenu* menu : {Datei1, Karteikarte1, Sortieren1, bertragung1, Einstellungen1, Hilfe1}) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu() == nullptr) {
+                action->setEnabled(on);
+            }
+        }
+    }
     StringGrid1->setEnabled(on);
 }
 
