@@ -18,6 +18,11 @@ CARDS = sys.argv[2]
 BENCH = os.path.join(BUILD, "bench")
 TIMEOUT = int(os.environ.get("FENDRO_BENCH_TIMEOUT", "900"))
 
+# Programs that need arguments; every other program runs without any.
+INVOCATIONS = {
+    "bench_cardfile": [["load", CARDS, "5"], ["sort", CARDS, "3"]],
+}
+
 # The figures the project promises, and the programs that give them.
 EXPECTED = [
     ("load and sort of 100,000 cards", ["bench_cardfile*"]),
@@ -42,8 +47,8 @@ def si(value):
     return f"{value:.3g}"
 
 
-def run_gbench(exe):
-    proc = subprocess.run([exe, "--benchmark_format=json"], cwd=BENCH, env=ENV,
+def run_gbench(exe, args):
+    proc = subprocess.run([exe, "--benchmark_format=json"] + args, cwd=BENCH, env=ENV,
                           capture_output=True, text=True, timeout=TIMEOUT)
     rows = []
     data = json.loads(proc.stdout) if proc.stdout.strip() else {"benchmarks": []}
@@ -67,19 +72,31 @@ def run_gbench(exe):
     return rows
 
 
-def run_plain(exe):
-    proc = subprocess.run([exe], cwd=BENCH, env=ENV, capture_output=True, text=True,
-                          timeout=TIMEOUT)
+def plain_rows(stdout):
     rows = []
-    for line in proc.stdout.splitlines():
+    for line in stdout.splitlines():
         if line.startswith("RESULT |"):
             parts = [p.strip() for p in line.split("|")[1:]]
             parts += [""] * (3 - len(parts))
-            value = f"{parts[1]} {parts[2]}".strip()
-            rows.append((parts[0], value, ""))
+            rows.append((parts[0], f"{parts[1]} {parts[2]}".strip(), ""))
+        elif "\t" in line and "median" in line:
+            # "load<TAB>100000 cards<TAB>median 12.3 ms<TAB>peak 45.6 MB"
+            fields = line.split("\t")
+            value = next((f[len("median "):] for f in fields if f.startswith("median ")), "")
+            rest = [f for f in fields[1:] if not f.startswith("median ")]
+            rows.append((f"{fields[0]} (median)", value, ", ".join(rest)))
     if not rows:
-        last = proc.stdout.strip().splitlines()[-1:] or ["no RESULT lines"]
-        rows.append(("(program)", "n/a", last[0][:60]))
+        # A program with a format of its own: its lines as they stand.
+        rows = [(line.strip(), "", "") for line in stdout.splitlines() if line.strip()]
+    return rows
+
+
+def run_plain(exe, args):
+    proc = subprocess.run([exe] + args, cwd=BENCH, env=ENV, capture_output=True, text=True,
+                          timeout=TIMEOUT)
+    rows = plain_rows(proc.stdout)
+    if not rows:
+        rows.append(("(program)", "n/a", "no output"))
     if proc.returncode != 0:
         rows.append(("(program)", "n/a", f"exit code {proc.returncode}"))
     return rows
@@ -142,17 +159,20 @@ if os.path.exists(manifest):
 
 results = {}
 for name, kind in programs:
-    exe = os.path.join(BENCH, name)
+    exe = os.path.join(BUILD, name)
     print(f"== {name}", file=sys.stderr, flush=True)
     if not os.access(exe, os.X_OK):
         results[name] = [("(program)", "n/a", "not built")]
         continue
-    try:
-        results[name] = run_gbench(exe) if kind == "gbench" else run_plain(exe)
-    except subprocess.TimeoutExpired:
-        results[name] = [("(program)", "n/a", f"timed out after {TIMEOUT} s")]
-    except (OSError, ValueError) as e:
-        results[name] = [("(program)", "n/a", str(e)[:60])]
+    results[name] = []
+    for args in INVOCATIONS.get(name, [[]]):
+        try:
+            run = run_gbench if kind == "gbench" else run_plain
+            results[name] += run(exe, args)
+        except subprocess.TimeoutExpired:
+            results[name].append(("(program)", "n/a", f"timed out after {TIMEOUT} s"))
+        except (OSError, ValueError) as e:
+            results[name].append(("(program)", "n/a", str(e)[:60]))
 
 table = []  # (figure, value, notes, program)
 claimed = set()
@@ -178,13 +198,13 @@ if others:
 
 widths = [max(len(r[i]) for r in table + [("Figure", "Value", "Notes", "Program")])
           for i in range(4)]
-widths = [min(w, 70) for w in widths]
+widths = [min(w, 80) for w in widths]
 lines = []
 header = ("Figure", "Value", "Notes", "Program")
 lines.append("  ".join(h.ljust(w) for h, w in zip(header, widths)).rstrip())
 lines.append("  ".join("-" * w for w in widths))
 for r in table:
-    lines.append("  ".join(c[:70].ljust(w) for c, w in zip(r, widths)).rstrip())
+    lines.append("  ".join(c[:80].ljust(w) for c, w in zip(r, widths)).rstrip())
 text = "\n".join(lines)
 print(text)
 with open(os.path.join(BENCH, "results.txt"), "w") as f:

@@ -67,3 +67,38 @@ void CardGridModel::CellsChanged() {
     }
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() > 0 ? columnCount() - 1 : 0);
 }
+
+void CardGridModel::InsertCardRow(int row) {
+    if (row < 1 || row > table_.RowCount()) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), row - 1, row - 1);
+    auto& rows = table_.Rows();
+    rows.insert(rows.begin() + row, table_.EmptyRow());
+    endInsertRows();
+}
+
+void CardGridModel::RemoveCardRow(int row) {
+    if (row < 1 || row >= table_.RowCount()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row - 1, row - 1);
+    auto& rows = table_.Rows();
+    rows.erase(rows.begin() + row);
+    endRemoveRows();
+}
+
+void CardGridModel::ReorderCardRows(const std::function<std::vector<int>()>& reorder) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    const std::vector<int> newRowOf = reorder();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+        const auto oldRow = static_cast<size_t>(old.row() + 1);
+        const int row = oldRow < newRowOf.size() ? newRowOf[oldRow] : old.row() + 1;
+        after << index(row - 1, old.column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

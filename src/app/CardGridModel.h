@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <vector>
 
 class CardGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -30,6 +31,14 @@ public:
     void BeginChange() { beginResetModel(); }
     void EndChange() { endResetModel(); }
     void CellsChanged();
+
+    // Card rows (table rows 1 and on) inserted or removed in the table, so that the view keeps
+    // its current card instead of being reset.
+    void InsertCardRow(int row);
+    void RemoveCardRow(int row);
+    // Reorders the card rows by `reorder`, which returns every old row's new row number;
+    // the current card and the selection follow their rows.
+    void ReorderCardRows(const std::function<std::vector<int>()>& reorder);
 
 private:
     CardTable& table_;

@@ -30,6 +30,14 @@ void ShowMsg(const QString& text) {
     QMessageBox::information(gParent, kAppTitle, text, QMessageBox::Ok);
 }
 
+void ShowInfoMsg(const QString& text, const QString& caption) {
+    if (gAutomated) {
+        gShown << text;
+        return;
+    }
+    QMessageBox::information(gParent, caption, text, QMessageBox::Ok);
+}
+
 bool AskYesNo(const QString& text, const QString& caption) {
     if (gAutomated) {
         gShown << QStringLiteral("?: ") + text;

@@ -12,6 +12,9 @@ class QWidget;
 // A plain message box with OK, titled "Fendro".
 void ShowMsg(const QString& text);
 
+// The same with a caption of its own and the information icon.
+void ShowInfoMsg(const QString& text, const QString& caption);
+
 // A question with Yes and No and the question icon; true on Yes.
 bool AskYesNo(const QString& text, const QString& caption);
 

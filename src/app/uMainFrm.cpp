@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -73,6 +74,11 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
 TMainFrm::~TMainFrm() {
     // The settings are written once, when the window goes away.
     FormHide();
+    // The grid and its model go before the card table they show, which dies with the members.
+    StringGrid1->selectionModel()->disconnect(this);
+    StringGrid1->setModel(nullptr);
+    delete gridModel_;
+    gridModel_ = nullptr;
     if (MainFrm == this) {
         MainFrm = nullptr;
     }
@@ -101,6 +107,7 @@ void TMainFrm::BuildWindow() {
         return StringGrid1SetEditText(col, row, text, stored);
     };
     StringGrid1->setModel(gridModel_);
+    InstallCardEditor();
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGrid1->verticalHeader()->setVisible(false);
@@ -285,7 +292,9 @@ void TMainFrm::showEvent(QShowEvent* event) {
 void TMainFrm::FormShow() {
     // Numbers and dates are formatted by the logic with "." and DD.MM.YY whatever the locale.
     QLocale::setDefault(QLocale::c());
-    LoadSettings();
+    // A settings file that cannot be written (a read-only folder) is reported, but the window
+    // is still laid out and usable.
+    RunGuarded([] { LoadSettings(); });
     if (!SetupGrids()) {
         return;
     }
@@ -381,6 +390,14 @@ void TMainFrm::SetCurrentCell(int col, int row) {
 
 void TMainFrm::SetCommandsEnabled(bool on) {
     menuBar()->setEnabled(on);
+    // A disabled menu bar still lets the actions' shortcuts through.
+    for (QMenu* menu : {Datei1, Karteikarte1, Sortieren1, bertragung1, Einstellungen1, Hilfe1}) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu() == nullptr) {
+                action->setEnabled(on);
+            }
+        }
+    }
     StringGrid1->setEnabled(on);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: menu, card grid, measurement view, title and the modified-data question.
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
-// measurement view), uMainFrmCards.cpp (card file and card operations), uMainFrmTransfer.cpp,
+// measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
+// operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp and uMainFrmPrint.cpp.
 
 #include "app/TFileDialog.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 
 #include <string>
+#include <vector>
 
 class CardGridModel;
 class QAction;
@@ -56,8 +58,10 @@ public:
     void OpenCardFile();
     void SaveCardFile();
     void SaveCardFileAs();
-    void LoadCardFile();
-    void WriteCardFile();
+    // False when CardFileName names no file; the table is then unchanged.
+    bool LoadCardFile();
+    // False when nothing was written (no name, or "Abbruch").
+    bool WriteCardFile();
     bool AskCardFileName();
 
     // Card operations.
@@ -65,6 +69,9 @@ public:
     void DeleteCard();
     void ShowSearch();
     void StringGrid1SelectCell(int col, int row);
+    // Sets `key` to 0 when the typed character may not enter the current cell.
+    void StringGrid1KeyPress(char32_t& key);
+    void SortCards(const std::vector<int>& keys);
 
     // Menu handlers.
     void Neu1Click();
@@ -139,6 +146,7 @@ protected:
 private:
     void BuildWindow();
     void BuildGridAppearance();
+    void InstallCardEditor();
     void BuildMenu();
     void SetCaptions();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption,

@@ -3,9 +3,14 @@
 // quoting, CR LF written. On reading a CR ends a line, an LF right after it is skipped, byte 26
 // ends the data and the last line needs no line end.
 
+#include "files/uGlobal.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class CardTable;
 
 // Splits `line` at every `separator` into `fields` (filled from its first element on, grown as
 // needed) and returns the number of pieces, at least 1. Empty pieces count.
@@ -35,3 +40,24 @@ int CountLines(const std::string& fileName);
 
 // One card as a line of the file, without its line end.
 std::string CardLineText(const std::vector<std::string>& cells);
+
+// Called after every 25th line of a load with the number of lines read so far.
+using LoadProgress = std::function<void(int linesRead)>;
+
+// Replaces the cards of `table` (rows 1 and on; the caption row and the columns stay) by the
+// lines of `data`: field j goes to column j, missing fields stay empty, extra ones are dropped.
+void ReadCards(std::string_view data, CardTable& table, const LoadProgress& progress = {});
+
+// The cards of `table` as the file's bytes, every line ended by CR LF.
+std::string CardsText(const CardTable& table);
+
+// What an append makes of the old contents and the new lines: the data after a byte 26 is never
+// read, so the new lines go before it; and a last line without line end gets one, so that it
+// does not run into the first new card.
+std::string AppendedText(std::string_view oldContents, std::string_view newLines);
+
+// Writes the cards of `table` to `fileName`: smOverwrite replaces the file (or creates it),
+// smAppend keeps its lines and adds the cards after them, smCancel writes nothing. Both build
+// the new file beside the old one first, so a failure leaves the old file as it was. Throws
+// EInOutError("Unable to write to <fileName>").
+void WriteCards(const std::string& fileName, const CardTable& table, TSaveMode mode);

@@ -3,10 +3,24 @@
 
 #include <QDialog>
 
+class QLabel;
+class QProgressBar;
+
 class TProgressFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TProgressFrm(QWidget* parent = nullptr);
+
+    // Range 0 .. n and the caption "Datenübertragung".
+    void StartProgress(int n);
+    // "Bearbeite k von <maximum>", bar at k.
+    void ShowProgress(int k);
+
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TProgressFrm* ProgressFrm;

@@ -1,0 +1,48 @@
+#pragma once
+// The in-place editor of the card grid. Every typed character passes the main window's key
+// handler first, and every paste (keyboard, context menu, middle click, input method) is filtered
+// the same way, so nothing reaches a cell that the card file could not hold. The editor hands
+// each change to the model at once, so a command started from the menu sees what was typed.
+
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+class CardCellEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    CardCellEdit(int col, QWidget* parent);
+
+    // Returns what of `pasted` may go in while `remaining` stays in the cell.
+    std::function<QString(int col, const QString& remaining, const QString& pasted)> pasteFilter;
+
+    void FilteredInsert(const QString& text);
+    void FilteredPaste(bool selection);
+    int Column() const { return col_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    int col_;
+};
+
+class CardCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // The key handler: may set the key to 0 to drop it. 8 is backspace, 13 Enter.
+    std::function<void(char32_t& key)> onKeyPress;
+    std::function<QString(int col, const QString& remaining, const QString& pasted)> onPaste;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+};

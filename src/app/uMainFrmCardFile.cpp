@@ -1,0 +1,223 @@
+// The card file flows of the main window: open, save, save under a new name.
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/uMainFrm.h"
+#include "files/AtomicFile.h"
+#include "files/CardFile.h"
+#include "files/FileErrors.h"
+#include "files/uGlobal.h"
+#include "files/uProgressFrm.h"
+#include "files/uUeberschreibFrm.h"
+#include "platform/EventPump.h"
+#include "platform/TextCodec.h"
+
+#include <QFileInfo>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <utility>
+
+namespace {
+
+const QString kCardFilter = QStringLiteral("*.CSV (*.CSV *.csv)");
+
+// Runs `undo` on leaving the scope unless it was dismissed.
+template <typename F> class ScopeExit {
+public:
+    explicit ScopeExit(F f) : f_(std::move(f)) {}
+    ~ScopeExit() {
+        if (active_) {
+            f_();
+        }
+    }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    void Dismiss() { active_ = false; }
+
+private:
+    F f_;
+    bool active_ = true;
+};
+
+void SetUpOpenDialog(TFileDialog& dialog) {
+    dialog.Filter = kCardFilter;
+    dialog.DefaultExt.clear();
+    dialog.FileMustExist = true;
+    dialog.OverwritePrompt = false;
+}
+
+void SetUpSaveDialog(TFileDialog& dialog) {
+    dialog.Filter = kCardFilter;
+    dialog.DefaultExt = QStringLiteral("CSV");
+    dialog.FileMustExist = false;
+    // The file-exists dialog asks instead.
+    dialog.OverwritePrompt = false;
+}
+
+// Presets a dialog with the current card file, if there is one.
+void PresetWithCardFile(TFileDialog& dialog) {
+    if (FileExists(CardFileName)) {
+        dialog.FileName = FromUtf8(CardFileName);
+        dialog.InitialDir = QFileInfo(dialog.FileName).absolutePath();
+    }
+}
+
+} // namespace
+
+bool TMainFrm::LoadCardFile() {
+    // Read before the table is touched: an unreadable file leaves the cards as they were.
+    std::string data;
+    if (!ReadWholeFile(CardFileName, data)) {
+        return false;
+    }
+    if (!SetupGrids()) {
+        return false;
+    }
+    CardTable loaded;
+    loaded.SetColCount(cards_.ColCount());
+    loaded.AppendRow(cards_.RowAt(0));
+    // Events get through every 25 lines, but at most every few milliseconds: repainting the
+    // progress window 4000 times would cost more than reading 100,000 cards.
+    unsigned int lastPump = TickCount();
+    ReadCards(data, loaded, [&lastPump](int lines) {
+        if (TickCount() - lastPump >= 10) {
+            HandlePendingMessages();
+            lastPump = TickCount();
+        }
+        if (ProgressFrm != nullptr) {
+            ProgressFrm->ShowProgress(lines);
+        }
+    });
+    data.clear();
+    gridModel_->BeginChange();
+    cards_.Rows().swap(loaded.Rows());
+    gridModel_->EndChange();
+    SetCurrentCell(0, 1);
+    return true;
+}
+
+bool TMainFrm::WriteCardFile() {
+    if (!FileExists(CardFileName)) {
+        SaveMode = smOverwrite;
+    }
+    if (CardFileName.empty()) {
+        // A name chosen here may be an existing file; it is not overwritten without asking.
+        if (AskCardFileName() && FileExists(CardFileName)) {
+            UeberschreibFrm->exec();
+        }
+    }
+    if (CardFileName.empty()) {
+        ShowMsg(QStringLiteral("Dateiname fehlt"));
+        return false;
+    }
+    if (SaveMode == smCancel) {
+        return false;
+    }
+    WriteCards(CardFileName, cards_, SaveMode);
+    return true;
+}
+
+bool TMainFrm::AskCardFileName() {
+    SetUpSaveDialog(SaveDialog1);
+    if (!SaveDialog1.Execute(this)) {
+        return false;
+    }
+    CardFileName = ToUtf8(SaveDialog1.FileName);
+    return true;
+}
+
+void TMainFrm::OpenCardFile() {
+    SetUpOpenDialog(OpenDialog1);
+    PresetWithCardFile(OpenDialog1);
+    if (!OpenDialog1.Execute(this)) {
+        return;
+    }
+    // A load that fails leaves the table, and so the file it belongs to, as they were.
+    ScopeExit restoreName([previous = CardFileName] { CardFileName = previous; });
+    CardFileName = ToUtf8(OpenDialog1.FileName);
+
+    SetCommandsEnabled(false);
+    ProgressFrm->show();
+    ScopeExit restoreWindows([this] {
+        ProgressFrm->hide();
+        StringGrid1->show();
+        SetCommandsEnabled(true);
+    });
+    ProgressFrm->StartProgress(CountLines(CardFileName));
+    // Give the progress window time to appear before the work begins.
+    const unsigned int start = TickCount();
+    while (TickCount() - start <= 300) {
+        ProgressFrm->ShowProgress(0);
+        WaitForEvents(10);
+    }
+    StringGrid1->hide();
+    if (!LoadCardFile()) {
+        // Deleted between the dialog and the load; otherwise the layout failed and said so.
+        if (!FileExists(CardFileName)) {
+            throw EInOutError(UnableToReadMessage(CardFileName));
+        }
+        return;
+    }
+    restoreName.Dismiss();
+    ProgressFrm->hide();
+    StringGrid1->show();
+    SetTitleWithShortPath(CardFileName);
+    DataChanged = false;
+    PageControl1->setCurrentWidget(TabSheet1);
+    RefreshMeasurementView(1);
+}
+
+void TMainFrm::SaveCardFile() {
+    if (!FileExists(CardFileName)) {
+        SaveCardFileAs();
+        return;
+    }
+    UeberschreibFrm->exec();
+    const bool written = WriteCardFile();
+    SetTitleWithName(CardFileName);
+    // After "Abbruch" the typed changes are still unsaved.
+    if (written) {
+        DataChanged = false;
+    }
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TMainFrm::SaveCardFileAs() {
+    SetUpSaveDialog(SaveDialog1);
+    PresetWithCardFile(SaveDialog1);
+    if (!SaveDialog1.Execute(this)) {
+        return;
+    }
+    // A failed write leaves the name, like the title and the flag, as it was.
+    ScopeExit restoreName([previous = CardFileName] { CardFileName = previous; });
+    CardFileName = ToUtf8(SaveDialog1.FileName);
+    if (FileExists(CardFileName)) {
+        UeberschreibFrm->exec();
+    } else {
+        SaveMode = smOverwrite;
+    }
+    const bool written = WriteCardFile();
+    restoreName.Dismiss();
+    SetTitleWithName(CardFileName);
+    if (written) {
+        DataChanged = false;
+    }
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TMainFrm::Oeffnen1Click() {
+    if (AskSaveChanges()) {
+        SaveCardFileAs();
+    } else {
+        OpenCardFile();
+    }
+}
+
+void TMainFrm::Speichern1Click() {
+    SaveCardFile();
+}
+
+void TMainFrm::Speichernunter1Click() {
+    SaveCardFileAs();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Text order by a locale's collation, for sorting cards: case-sensitive, no options.
+
+#include "app/CardSort.h"
+
+#include <QLocale>
+
+// A comparator of Windows-1252 texts by the collation of `locale`.
+TextCompare LocaleCompare(const QLocale& locale);
+
+// The same order as a ranking, through the collation's sort keys: each text is collated once.
+TextRanking LocaleRanking(const QLocale& locale);
+
+// The collation locale of the sort commands: the user's (system) locale unless a test set
+// another one. QLocale's default is the C locale here, for number formats, so it is not used.
+QLocale CollationLocale();
+void SetCollationLocale(const QLocale& locale);
+void ResetCollationLocale();

@@ -1,0 +1,16 @@
+#include "platform/TempFileNames.h"
+
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QTemporaryFile>
+
+std::string MakeTempFileName(const std::string& prefix) {
+    QTemporaryFile file(QDir::tempPath() + QLatin1Char('/') + FromUtf8(prefix) +
+                        QStringLiteral("XXXXXX.TMP"));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        return {};
+    }
+    return ToUtf8(file.fileName());
+}

@@ -1,0 +1,37 @@
+#include "app/CardTyping.h"
+
+#include <gtest/gtest.h>
+
+TEST(CardTyping, LimitsCountWithoutTrailingBlanks) {
+    const std::string twenty(20, 'x');
+    EXPECT_FALSE(AcceptsTypedKey(0, twenty, U'a'));
+    EXPECT_FALSE(AcceptsTypedKey(1, twenty, U'a'));
+    EXPECT_FALSE(AcceptsTypedKey(0, twenty, U'\r')); // Enter is a character too
+    EXPECT_TRUE(AcceptsTypedKey(0, twenty, kBackspace));
+    EXPECT_TRUE(AcceptsTypedKey(0, std::string(19, 'x'), U'a'));
+    EXPECT_TRUE(AcceptsTypedKey(0, std::string(19, 'x') + "   ", U'a'));
+    // The town takes 16.
+    EXPECT_TRUE(AcceptsTypedKey(2, std::string(15, 'x'), U'a'));
+    EXPECT_FALSE(AcceptsTypedKey(2, std::string(16, 'x'), U'a'));
+    // Nothing but backspace in the measurement fields.
+    EXPECT_FALSE(AcceptsTypedKey(3, "", U'1'));
+    EXPECT_TRUE(AcceptsTypedKey(24, "12", kBackspace));
+}
+
+TEST(CardTyping, SeparatorsAndForeignCharactersNeverGoIn) {
+    for (char32_t key : {U',', U';', U'\u4E2D', U'\u0394', U'\U0001F600'}) {
+        EXPECT_FALSE(AcceptsTypedKey(0, "", key)) << static_cast<unsigned>(key);
+    }
+    for (char32_t key : {U'\u00C4', U'\u00DF', U'\u20AC', U' '}) {
+        EXPECT_TRUE(AcceptsTypedKey(0, "", key)) << static_cast<unsigned>(key);
+    }
+}
+
+TEST(CardTyping, PasteIsFilteredLikeTyping) {
+    EXPECT_EQ(FilterPastedText(0, "", U"M\u00fcller, Hans;\r\nX\u4E2D\x1A"), "M\xFCller HansX");
+    // Cut at the room the rest of the cell leaves.
+    EXPECT_EQ(FilterPastedText(2, "Berlin", U"-Charlottenburg"), "-Charlotte");
+    EXPECT_EQ(FilterPastedText(2, "Berlin   ", U"-Charlottenburg"), "-Charlotte");
+    EXPECT_EQ(FilterPastedText(0, std::string(20, 'x'), U"a"), "");
+    EXPECT_EQ(FilterPastedText(5, "", U"12"), "");
+}

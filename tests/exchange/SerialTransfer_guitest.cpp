@@ -1,0 +1,275 @@
+// Both transfers through the real serial port layer and the transfer window, against
+// fendro-devsim on a pseudo-terminal.
+
+#include "exchange/SerialLink.h"
+#include "exchange/uTransferFrm.h"
+#include "files/uGlobal.h"
+#include "platform/QtSerialPort.h"
+#include "support/TempDir.h"
+
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString kDevsim = QStringLiteral(FENDRO_BINARY_DIR "/fendro-devsim");
+const QString kTool = QStringLiteral(FENDRO_BINARY_DIR "/fendro-tool");
+constexpr int kCom = 9;
+
+// fendro-devsim, running until the test ends.
+class Simulator {
+public:
+    Simulator(const TempDir& dir, QStringList args) : ini_(dir.File("fendro.ini")) {
+        args << QStringLiteral("--once") << QStringLiteral("--com") << QString::number(kCom)
+             << QStringLiteral("--ini") << QString::fromStdString(ini_);
+        process_.start(kDevsim, args);
+    }
+    ~Simulator() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(3000);
+        }
+    }
+    // Waits for the published path; empty when the simulator did not come up.
+    QString Published() {
+        QElapsedTimer t;
+        t.start();
+        while (!process_.canReadLine() && t.elapsed() < 5000) {
+            process_.waitForReadyRead(100);
+        }
+        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
+        return line.section(QStringLiteral(" = "), 1);
+    }
+    bool Finished(int ms) { return process_.waitForFinished(ms); }
+    // What the simulator reported so far.
+    QString Report() {
+        report_ += QString::fromUtf8(process_.readAllStandardError());
+        return report_;
+    }
+    void Kill() { process_.kill(); }
+    QProcess& Process() { return process_; }
+
+private:
+    std::string ini_;
+    QProcess process_;
+    QString report_;
+};
+
+std::string SendLine(const std::string& name, const std::string& street, const std::string& town) {
+    std::string line(166, ' ');
+    line.replace(58, name.size(), name);
+    line.replace(78, street.size(), street);
+    line.replace(98, town.size(), town);
+    return line + "\r\n";
+}
+
+QStringList Lines(const TTransferFrm& frm) {
+    QStringList lines;
+    for (int i = 0; i < frm.ListBox1->count(); ++i) {
+        lines << frm.ListBox1->item(i)->text();
+    }
+    return lines;
+}
+
+} // namespace
+
+class SerialTransferTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void sendsFiftyCards();
+    void receivesTwoHundredRecordsByteForByte();
+    void abortWhileWaitingForTheFirstByte();
+    void vanishingDeviceEndsTheReceive();
+    void vanishingDeviceEndsTheSend();
+    void toolReceivesAndReportsTheOutcome();
+
+private:
+    // Presses S in the transfer window once the link waits for it.
+    void PressSLater(int ms) {
+        QTimer::singleShot(ms, frm, [this] { QTest::keyClick(frm->Button1, Qt::Key_S); });
+    }
+
+    TempDir* dir = nullptr;
+    TTransferFrm* frm = nullptr;
+};
+
+void SerialTransferTest::init() {
+    dir = new TempDir;
+    SetSettingsFileName(dir->File("fendro.ini"));
+    ComPort = kCom;
+    BaudRate = 9600;
+    DeviceType = "COM";
+    frm = new TTransferFrm;
+    frm->show();
+}
+
+void SerialTransferTest::cleanup() {
+    delete frm;
+    frm = nullptr;
+    SetSettingsFileName(std::string());
+    delete dir;
+    dir = nullptr;
+}
+
+void SerialTransferTest::sendsFiftyCards() {
+    std::string file;
+    std::string expected;
+    for (int i = 1; i <= 50; ++i) {
+        const std::string name = "Kunde M\xFCller " + std::to_string(i);
+        const std::string street = "Hauptstra\xDF"
+                                   "e " +
+                                   std::to_string(i);
+        file += SendLine(name, street, "K\xF6ln");
+        expected += name + "," + street + ",K\xF6ln\r\n";
+    }
+    WriteBytes(dir->File("send.raw"), file);
+    Simulator sim(*dir, {QStringLiteral("receive"), QStringLiteral("--names"),
+                         QString::fromStdString(dir->File("names.txt"))});
+    QVERIFY(!sim.Published().isEmpty());
+
+    PressSLater(200);
+    QVERIFY(SendToDevice(dir->File("send.raw")));
+    const QStringList lines = Lines(*frm);
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList{QString::fromUtf8("Datensatz 50 von 50 übertragen."),
+                          QStringLiteral("Daten wurden korrekt gelesen bzw. geschrieben"),
+                          QString(), QStringLiteral("COM 9 ist geschlossen.")}));
+    QVERIFY(sim.Finished(5000));
+    QCOMPARE(ReadBytes(dir->File("names.txt")), expected);
+    QVERIFY2(sim.Report().contains(
+                 QString::fromUtf8("Leitung: 9600 Baud, 8 Datenbits, Parität keine, 2 Stoppbits")),
+             qPrintable(sim.Report()));
+}
+
+void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
+    QCOMPARE(QProcess::execute(kDevsim, {QStringLiteral("generate"), QStringLiteral("200"),
+                                         QString::fromStdString(dir->File("device.raw")),
+                                         QStringLiteral("--seed"), QStringLiteral("5")}),
+             0);
+    const std::string sent = ReadBytes(dir->File("device.raw"));
+    QCOMPARE(sent.size(), size_t(200 * 168));
+    Simulator sim(*dir, {QStringLiteral("send"), QStringLiteral("--file"),
+                         QString::fromStdString(dir->File("device.raw")), QStringLiteral("--delay"),
+                         QStringLiteral("100")});
+    const QString path = sim.Published();
+    QVERIFY(!path.isEmpty());
+
+    // The control unit's way: S first, then the device sends. Meanwhile the port is ours alone.
+    DeviceType = "T7Q";
+    bool secondOpen = true;
+    QTimer::singleShot(150, frm, [&] {
+        QtSerialPort other;
+        secondOpen = other.Open(path.toStdString());
+        other.Close();
+    });
+    PressSLater(300);
+    QVERIFY(ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY(ReadBytes(dir->File("got.raw")) == sent);
+    QVERIFY(!secondOpen);
+    const QStringList lines = Lines(*frm);
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList{QString::fromUtf8("200 Datensätze übertragen"),
+                          QStringLiteral("Daten wurden korrekt gelesen bzw. geschrieben"),
+                          QString(), QStringLiteral("COM 9 ist geschlossen.")}));
+}
+
+void SerialTransferTest::abortWhileWaitingForTheFirstByte() {
+    Simulator sim(*dir, {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("5"),
+                         QStringLiteral("--delay"), QStringLiteral("60000")});
+    QVERIFY(!sim.Published().isEmpty());
+    QTimer::singleShot(500, frm, [this] { frm->Button1->click(); });
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY(t.elapsed() < 3000);
+    QVERIFY(!frm->isVisible());
+    QCOMPARE(ReadBytes(dir->File("got.raw")), std::string());
+    const QStringList lines = Lines(*frm);
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList{QStringLiteral("Abbruch durch Benutzer"),
+                          QString::fromUtf8("Keine Verbindung zum Messgerät"), QString(),
+                          QStringLiteral("COM 9 ist geschlossen.")}));
+
+    // The port is free again at once.
+    QTimer::singleShot(300, frm, [this] { QTest::keyClick(frm->Button1, Qt::Key_Escape); });
+    QVERIFY(!SendToDevice(dir->File("got.raw")));
+    QVERIFY(Lines(*frm).contains(QString::fromUtf8("COM9 ist geöffnet.")));
+    QVERIFY(Lines(*frm).contains(QString::fromUtf8("Verbindung zum Messgerät nicht möglich")));
+}
+
+void SerialTransferTest::vanishingDeviceEndsTheReceive() {
+    Simulator sim(*dir, {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("20"),
+                         QStringLiteral("--delay"), QStringLiteral("100"),
+                         QStringLiteral("--vanish-at"), QStringLiteral("1000")});
+    QVERIFY(!sim.Published().isEmpty());
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY2(t.elapsed() < 2000, "the receive waited for the silence");
+    QCOMPARE(ReadBytes(dir->File("got.raw")).size(), size_t(1000));
+    const QStringList lines = Lines(*frm);
+    QCOMPARE(lines.mid(lines.size() - 3),
+             (QStringList{QString::fromUtf8("Keine Verbindung zum Messgerät"), QString(),
+                          QStringLiteral("COM 9 ist geschlossen.")}));
+}
+
+void SerialTransferTest::vanishingDeviceEndsTheSend() {
+    std::string file;
+    for (int i = 0; i < 100; ++i) {
+        file += SendLine("Name " + std::to_string(i), "Weg", "Ort");
+    }
+    WriteBytes(dir->File("send.raw"), file);
+    Simulator sim(*dir, {QStringLiteral("receive"), QStringLiteral("--names"),
+                         QString::fromStdString(dir->File("names.txt")), QStringLiteral("--late"),
+                         QStringLiteral("20")});
+    QVERIFY(!sim.Published().isEmpty());
+    PressSLater(100);
+    QTimer::singleShot(600, frm, [&sim] { sim.Kill(); });
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!SendToDevice(dir->File("send.raw")));
+    QVERIFY(t.elapsed() < 4000);
+    const QStringList lines = Lines(*frm);
+    QVERIFY(lines.contains(QString::fromUtf8("Daten gesendet aber Messgerät antwortet nicht.")));
+    QCOMPARE(lines.last(), QStringLiteral("COM 9 ist geschlossen."));
+}
+
+void SerialTransferTest::toolReceivesAndReportsTheOutcome() {
+    Simulator sim(*dir,
+                  {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("3"),
+                   QStringLiteral("--delay"), QStringLiteral("100"), QStringLiteral("--save-sent"),
+                   QString::fromStdString(dir->File("sent.raw"))});
+    QVERIFY(!sim.Published().isEmpty());
+    QProcess tool;
+    tool.start(kTool, {QStringLiteral("receive"), QStringLiteral("--port"), QString::number(kCom),
+                       QStringLiteral("--type"), QStringLiteral("T7Q"), QStringLiteral("--ini"),
+                       QString::fromStdString(dir->File("fendro.ini")),
+                       QString::fromStdString(dir->File("got.raw"))});
+    QVERIFY(tool.waitForStarted());
+    tool.write("xs");
+    tool.closeWriteChannel();
+    QVERIFY(tool.waitForFinished(10000));
+    QCOMPARE(tool.exitCode(), 0);
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    QVERIFY(out.contains(QString::fromUtf8("4. Drücken Sie die Taste S am PC\n")));
+    QVERIFY(out.contains(QString::fromUtf8("3 Datensätze übertragen\n")));
+    QVERIFY(ReadBytes(dir->File("got.raw")) == ReadBytes(dir->File("sent.raw")));
+
+    // A port that does not open is a failure.
+    QProcess failing;
+    failing.start(kTool, {QStringLiteral("send"), QStringLiteral("--port"), QStringLiteral("0"),
+                          QStringLiteral("--start"), QString::fromStdString(dir->File("got.raw"))});
+    QVERIFY(failing.waitForFinished(10000));
+    QCOMPARE(failing.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(failing.readAllStandardOutput()),
+             QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen\n"));
+}
+
+QTEST_MAIN(SerialTransferTest)
+#include "SerialTransfer_guitest.moc"

@@ -1,0 +1,119 @@
+// The transfer window: its keys, its button, its closing and its message list.
+
+#include "exchange/SerialLink.h"
+#include "exchange/uTransferFrm.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+class TransferFrmTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void showingStartsWithAnEmptyList();
+    void keysSetTheRequestFlags();
+    void enterAndSpaceOnTheButtonAbortAndClose();
+    void everyWayOfClosingAborts();
+    void linesAreAddedAndTheLastReplaced();
+
+private:
+    TTransferFrm* frm = nullptr;
+};
+
+void TransferFrmTest::init() {
+    frm = new TTransferFrm;
+    StartRequested = false;
+    AbortRequested = false;
+}
+
+void TransferFrmTest::cleanup() {
+    delete frm;
+    frm = nullptr;
+}
+
+void TransferFrmTest::showingStartsWithAnEmptyList() {
+    frm->AddTransferLine("alt");
+    frm->Button1->setText(QStringLiteral("x"));
+    frm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm));
+    QCOMPARE(frm->ListBox1->count(), 0);
+    QCOMPARE(frm->windowTitle(), QString::fromUtf8("Übertragung"));
+    QCOMPARE(frm->Button1->text(), QStringLiteral("Abbruch"));
+    QCOMPARE(QApplication::focusWidget(), frm->Button1);
+    QCOMPARE(frm->size(), QSize(366, 153));
+    QVERIFY(!frm->isModal());
+}
+
+void TransferFrmTest::keysSetTheRequestFlags() {
+    frm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm));
+    // The focus is on the button, yet the window sees the key first.
+    QTest::keyClick(frm->Button1, Qt::Key_S);
+    QVERIFY(StartRequested);
+    QVERIFY(!AbortRequested);
+    StartRequested = false;
+    QTest::keyClicks(frm->Button1, QStringLiteral("s"));
+    QVERIFY(StartRequested);
+    StartRequested = false;
+    QTest::keyClick(frm->Button1, Qt::Key_S, Qt::ShiftModifier);
+    QVERIFY(StartRequested);
+    StartRequested = false;
+
+    QTest::keyClicks(frm->Button1, QStringLiteral("ax1q"));
+    QVERIFY(!StartRequested);
+    QVERIFY(!AbortRequested);
+    QVERIFY(frm->isVisible());
+
+    // ESC asks for the abort and leaves the window open.
+    QTest::keyClick(frm->Button1, Qt::Key_Escape);
+    QVERIFY(AbortRequested);
+    QVERIFY(!StartRequested);
+    QVERIFY(frm->isVisible());
+}
+
+void TransferFrmTest::enterAndSpaceOnTheButtonAbortAndClose() {
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space};
+    for (Qt::Key key : keys) {
+        AbortRequested = false;
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm));
+        QTest::keyClick(frm->Button1, key);
+        QTRY_VERIFY(!frm->isVisible());
+        QVERIFY(AbortRequested);
+    }
+}
+
+void TransferFrmTest::everyWayOfClosingAborts() {
+    frm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm));
+    QVERIFY(frm->close());
+    QVERIFY(AbortRequested);
+    QVERIFY(!frm->isVisible());
+
+    AbortRequested = false;
+    frm->show();
+    frm->Button1->click();
+    QVERIFY(AbortRequested);
+    QVERIFY(!frm->isVisible());
+}
+
+void TransferFrmTest::linesAreAddedAndTheLastReplaced() {
+    frm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm));
+    for (int i = 0; i < 30; ++i) {
+        frm->AddTransferLine("Zeile " + std::to_string(i));
+    }
+    frm->AddTransferLine("");
+    frm->ReplaceTransferLine("12 Datensätze übertragen");
+    QCOMPARE(frm->ListBox1->count(), 31);
+    QCOMPARE(frm->ListBox1->item(30)->text(), QString::fromUtf8("12 Datensätze übertragen"));
+    QCOMPARE(frm->ListBox1->item(29)->text(), QStringLiteral("Zeile 29"));
+    // The last line is in view.
+    const QRect last = frm->ListBox1->visualItemRect(frm->ListBox1->item(30));
+    QVERIFY(frm->ListBox1->viewport()->rect().contains(last));
+}
+
+QTEST_MAIN(TransferFrmTest)
+#include "TransferFrm_guitest.moc"

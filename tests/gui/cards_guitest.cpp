@@ -1,0 +1,559 @@
+// Card files and card operations through the real main window, dialogs answered by the test.
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/TFileDialog.h"
+#include "app/uMainFrm.h"
+#include "files/CardFile.h"
+#include "files/uGlobal.h"
+#include "files/uProgressFrm.h"
+#include "files/uUeberschreibFrm.h"
+#include "platform/LocaleCollation.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string Cell(int col, int row) {
+    return MainFrm->Cards().Cell(col, row);
+}
+
+// A card line of 25 fields: name, street, town and the measurement values m3 .. m24.
+std::string Card(const std::string& name, const std::string& street = "S",
+                 const std::string& town = "O") {
+    std::string line = name + "," + street + "," + town;
+    for (int c = 3; c < 25; ++c) {
+        line += ",m" + std::to_string(c);
+    }
+    return line;
+}
+
+void Open(const std::string& file) {
+    TFileDialog::QueueFileName(Q(file));
+    MainFrm->Oeffnen1->trigger();
+}
+
+// The grid's in-place editor on a card cell.
+QLineEdit* EditCell(int col, int row) {
+    MainFrm->SetCurrentCell(col, row);
+    const QModelIndex index = MainFrm->GridModel()->index(row - 1, col);
+    MainFrm->StringGrid1->edit(index);
+    return qobject_cast<QLineEdit*>(MainFrm->StringGrid1->indexWidget(index));
+}
+
+// Typing any text, also characters QTest::keyClicks cannot send.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const int key = c.unicode() < 0x80 ? c.toUpper().unicode() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void CloseEditor(QLineEdit* editor) {
+    QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+} // namespace
+
+class CardsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void openLoadsCardsWithProgressAndTitle();
+    void openEmptyAndVanishedFiles();
+    void openAsksAboutTypedChangesFirst();
+    void saveNewTableUnderNewName();
+    void saveExistingFileAppendOverwriteCancel();
+    void saveAsToExistingFileAsks();
+    void fileExistsDialogItself();
+    void writeWithoutNameAsksForOne();
+    void bigFileThroughTheWindow();
+    void failedWriteKeepsTitleFlagAndFile();
+    void typingRules();
+    void pasteIsFiltered();
+    void typedTextIsSavedWithEditorOpen();
+    void insertAndDeletePositions();
+    void sortByLocaleStableCurrentRowFollows();
+};
+
+void CardsTest::init() {
+    TUeberschreibFrm::ClearAnswers();
+    ResetCollationLocale();
+}
+
+void CardsTest::openLoadsCardsWithProgressAndTitle() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("kunden.csv");
+    std::string data;
+    for (int i = 1; i <= 57; ++i) {
+        data += Card("Kunde" + std::to_string(i)) + "\r\n";
+    }
+    WriteBytes(file, data);
+    bool progressSeen = false;
+    QTimer::singleShot(100, [&] {
+        progressSeen = ProgressFrm->isVisible() &&
+                       ProgressFrm->windowTitle() == QString::fromUtf8("Datenübertragung") &&
+                       ProgressFrm->Label1->text() == QStringLiteral("Bearbeite 0 von 57") &&
+                       !MainFrm->StringGrid1->isHidden() && !MainFrm->menuBar()->isEnabled();
+    });
+    // During the load itself the grid is hidden.
+    QList<bool> gridHiddenAtStep;
+    const auto watch =
+        QObject::connect(ProgressFrm->ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
+            if (value > 0) {
+                gridHiddenAtStep << MainFrm->StringGrid1->isHidden();
+            }
+        });
+    MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet2);
+    Open(file);
+    QObject::disconnect(watch);
+    QCOMPARE(gridHiddenAtStep, (QList<bool>{true, true}));
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY2(progressSeen, qPrintable(ProgressFrm->Label1->text()));
+    QCOMPARE(ProgressFrm->Label1->text(), QStringLiteral("Bearbeite 50 von 57"));
+    QVERIFY(!ProgressFrm->isVisible());
+    QVERIFY(MainFrm->StringGrid1->isVisible());
+    QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->Neu1->isEnabled());
+
+    QCOMPARE(MainFrm->Cards().RowCount(), 58);
+    QCOMPARE(Cell(0, 57), std::string("Kunde57"));
+    QCOMPARE(CardFileName, file);
+    QVERIFY(MainFrm->windowTitle().startsWith(QStringLiteral("vexa Fendro 3.03 [")));
+    QVERIFY(MainFrm->windowTitle().endsWith(QStringLiteral("kunden.csv]")));
+    QVERIFY(!DataChanged);
+    QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
+
+    const TFileDialog* shown = TFileDialog::LastShown();
+    QCOMPARE(shown, &MainFrm->OpenDialog1);
+    QVERIFY(shown->FileMustExist);
+    QVERIFY(shown->DefaultExt.isEmpty());
+    QVERIFY(shown->Filter.startsWith(QStringLiteral("*.CSV (*.CSV")));
+
+    // Opening again presets the dialog with the current file.
+    TFileDialog::QueueFileName(QString());
+    MainFrm->Oeffnen1->trigger();
+    QCOMPARE(MainFrm->OpenDialog1.FileName, Q(file));
+    QCOMPARE(MainFrm->OpenDialog1.InitialDir, Q(program.Dir().Path()));
+}
+
+void CardsTest::openEmptyAndVanishedFiles() {
+    ProgramUnderTest program;
+    const std::string empty = program.Dir().File("leer.csv");
+    WriteBytes(empty, "");
+    Open(empty);
+    QCOMPARE(MainFrm->Cards().RowCount(), 1);
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QString());
+    // Deleting in a table without cards deletes nothing.
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 1);
+    QCOMPARE(Cell(0, 0), std::string("Name"));
+
+    const std::string full = program.Dir().File("voll.csv");
+    WriteBytes(full, Card("Meier") + "\r\n");
+    Open(full);
+    const QString title = MainFrm->windowTitle();
+    DialogAutomation::TakeShown();
+    // A file deleted between the dialog and the load: an error, and nothing changes.
+    Open(program.Dir().File("weg.csv"));
+    const QStringList shown = DialogAutomation::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith(QStringLiteral("error: Unable to read ")));
+    QCOMPARE(CardFileName, full);
+    QCOMPARE(MainFrm->windowTitle(), title);
+    QCOMPARE(Cell(0, 1), std::string("Meier"));
+    QVERIFY(!ProgressFrm->isVisible());
+    QVERIFY(MainFrm->StringGrid1->isVisible() && MainFrm->Neu1->isEnabled());
+}
+
+void CardsTest::openAsksAboutTypedChangesFirst() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("Meier") + "\r\n");
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), QStringLiteral("Neu"),
+                                          Qt::EditRole));
+    QVERIFY(DataChanged);
+    // Yes: the save dialog comes instead of the open dialog (cancelled here).
+    DialogAutomation::QueueAnswer(true);
+    TFileDialog::QueueFileName(QString());
+    MainFrm->Oeffnen1->trigger();
+    QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog1);
+    QCOMPARE(Cell(0, 1), std::string("Neu"));
+    // No: the file opens and the changes are dropped.
+    DialogAutomation::QueueAnswer(false);
+    Open(file);
+    QCOMPARE(DialogAutomation::TakeShown(),
+             (QStringList{QString::fromUtf8("?: Daten geändert ?"),
+                          QString::fromUtf8("?: Daten geändert ?")}));
+    QCOMPARE(Cell(0, 1), std::string("Meier"));
+    QVERIFY(!DataChanged);
+}
+
+void CardsTest::saveNewTableUnderNewName() {
+    ProgramUnderTest program;
+    const int asked = TUeberschreibFrm::TimesShown();
+    TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
+    MainFrm->Speichern1->trigger(); // no name yet: save under a new name
+    const std::string file = program.Dir().File("neu.CSV");
+    QCOMPARE(ReadBytes(file), std::string(24, ',') + "\r\n");
+    QCOMPARE(TUeberschreibFrm::TimesShown(), asked);
+    QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
+    QCOMPARE(CardFileName, file);
+    const TFileDialog* shown = TFileDialog::LastShown();
+    QCOMPARE(shown, &MainFrm->SaveDialog1);
+    QCOMPARE(shown->DefaultExt, QStringLiteral("CSV"));
+    QVERIFY(!shown->OverwritePrompt);
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+}
+
+void CardsTest::saveExistingFileAppendOverwriteCancel() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    const std::string old = Card("Alt") + "\r\n";
+    WriteBytes(file, old);
+    Open(file);
+    MainFrm->InsertCard();
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(1, 0), QStringLiteral("Neu"),
+                                          Qt::EditRole));
+    const std::string table = old + "Neu" + std::string(24, ',') + "\r\n";
+
+    // "Abbruch": nothing written, the changes stay unsaved.
+    TUeberschreibFrm::QueueAnswer(smCancel);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(ReadBytes(file), old);
+    QCOMPARE(SaveMode, smCancel);
+    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [k.csv]"));
+
+    // Append writes the loaded card a second time.
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(ReadBytes(file), old + table);
+    QVERIFY(!DataChanged);
+
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(ReadBytes(file), table);
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+}
+
+void CardsTest::saveAsToExistingFileAsks() {
+    ProgramUnderTest program;
+    const std::string other = program.Dir().File("andere.csv");
+    WriteBytes(other, Card("Fremd") + "\r\n");
+    const int asked = TUeberschreibFrm::TimesShown();
+    TUeberschreibFrm::QueueAnswer(smCancel);
+    TFileDialog::QueueFileName(Q(other));
+    MainFrm->Speichernunter1->trigger();
+    QCOMPARE(TUeberschreibFrm::TimesShown(), asked + 1);
+    QCOMPARE(ReadBytes(other), Card("Fremd") + "\r\n");
+    // The chosen file is named although nothing was written.
+    QCOMPARE(CardFileName, other);
+    QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [andere.csv]"));
+
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    TFileDialog::QueueFileName(Q(other));
+    MainFrm->Speichernunter1->trigger();
+    QCOMPARE(ReadBytes(other), std::string(24, ',') + "\r\n");
+    // The dialog was preset with the current file.
+    QCOMPARE(MainFrm->SaveDialog1.InitialDir, Q(program.Dir().Path()));
+}
+
+void CardsTest::fileExistsDialogItself() {
+    ProgramUnderTest program;
+    TUeberschreibFrm* dialog = UeberschreibFrm;
+    QString caption;
+    QString button3;
+    bool focusOnCancel = false;
+    // Enter right after the dialog opens chooses "Abbruch", which has the focus.
+    SaveMode = smOverwrite;
+    QTimer::singleShot(0, [&] {
+        caption = dialog->windowTitle();
+        button3 = dialog->Button3->text();
+        focusOnCancel = dialog->focusWidget() == dialog->Button3;
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    dialog->exec();
+    QCOMPARE(caption, QStringLiteral("Datei existiert bereits"));
+    QCOMPARE(button3, QStringLiteral("Abbruch"));
+    QVERIFY(focusOnCancel);
+    QCOMPARE(SaveMode, smCancel);
+    QCOMPARE(dialog->Button1->text(), QString::fromUtf8("Daten an die Datei anhängen"));
+    QCOMPARE(dialog->Button2->text(), QString::fromUtf8("Datei überschreiben"));
+    QCOMPARE(dialog->Label1->text(), QString::fromUtf8("Möchten Sie "));
+    QCOMPARE(dialog->size(), QSize(297, 125));
+
+    // Closing it without a choice leaves "Abbruch".
+    SaveMode = smAppend;
+    QTimer::singleShot(0, [&] { dialog->close(); });
+    dialog->exec();
+    QCOMPARE(SaveMode, smCancel);
+
+    QTimer::singleShot(0, [&] { dialog->Button1->click(); });
+    dialog->exec();
+    QCOMPARE(SaveMode, smAppend);
+    QTimer::singleShot(0, [&] { dialog->Button2->click(); });
+    dialog->exec();
+    QCOMPARE(SaveMode, smOverwrite);
+}
+
+void CardsTest::writeWithoutNameAsksForOne() {
+    ProgramUnderTest program;
+    // No name given: nothing is written.
+    TFileDialog::QueueFileName(QString());
+    QVERIFY(!MainFrm->WriteCardFile());
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
+    // A name of an existing file: the file-exists dialog decides.
+    const std::string file = program.Dir().File("da.csv");
+    WriteBytes(file, "Alt\r\n");
+    TFileDialog::QueueFileName(Q(file));
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    QVERIFY(MainFrm->WriteCardFile());
+    QCOMPARE(ReadBytes(file), "Alt\r\n" + std::string(24, ',') + "\r\n");
+    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+}
+
+void CardsTest::bigFileThroughTheWindow() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("gross.csv");
+    std::string data;
+    for (int i = 0; i < 20000; ++i) {
+        data += Card("N" + std::to_string(100000 - i), "S" + std::to_string(i % 7)) + "\r\n";
+    }
+    WriteBytes(file, data);
+    Open(file);
+    QCOMPARE(MainFrm->Cards().RowCount(), 20001);
+    MainFrm->SetCurrentCell(0, 3);
+    // Far beyond 2001 cards, the whole table is sorted and the current card followed.
+    MainFrm->nachName1->trigger();
+    for (int r = 2; r <= 20000; ++r) {
+        QVERIFY2(Cell(0, r - 1) < Cell(0, r), Cell(0, r).c_str());
+    }
+    QCOMPARE(Cell(0, MainFrm->CurrentRow()), std::string("N99998"));
+    QCOMPARE(Cell(3, MainFrm->CurrentRow()), std::string("m3"));
+    MainFrm->KarteikarteEinfgen1->trigger();
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(CountLines(file), 20000);
+    QCOMPARE(ReadBytes(file).substr(0, 8), std::string("N100000,"));
+}
+
+void CardsTest::failedWriteKeepsTitleFlagAndFile() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    const std::string old = Card("Alt") + "\r\n";
+    WriteBytes(file, old);
+    Open(file);
+    const QString title = MainFrm->windowTitle();
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), QStringLiteral("Neu"),
+                                          Qt::EditRole));
+    chmod(file.c_str(), 0444);
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(),
+             QStringList{QStringLiteral("error: Unable to write to ") + Q(file)});
+    QCOMPARE(ReadBytes(file), old);
+    QCOMPARE(MainFrm->windowTitle(), title);
+    QVERIFY(DataChanged);
+
+    // Under a new name in a folder that is gone: name, title and flag stay.
+    TFileDialog::QueueFileName(Q(program.Dir().File("weg/neu.csv")));
+    MainFrm->Speichernunter1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(CardFileName, file);
+    QCOMPARE(MainFrm->windowTitle(), title);
+    QVERIFY(DataChanged);
+}
+
+void CardsTest::typingRules() {
+    ProgramUnderTest program;
+    QLineEdit* editor = EditCell(0, 1);
+    QVERIFY(editor != nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
+    QCOMPARE(Cell(0, 1), std::string("Abcdefghijklmnopqrst"));
+    QVERIFY(DataChanged);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, QStringLiteral("XY"));
+    QCOMPARE(Cell(0, 1), std::string("AbcdefghijklmnopqrsX"));
+    // Commas, semicolons and characters the card file cannot hold never go in.
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    Type(editor, QString::fromUtf8("M,ü;l\u4E2Dler"));
+    QCOMPARE(Cell(0, 1), std::string("M\xFCller"));
+    CloseEditor(editor);
+
+    // Trailing blanks do not count.
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 1),
+                                          Q(std::string(19, 's') + "   "), Qt::EditRole));
+    editor = EditCell(1, 1);
+    editor->end(false);
+    QTest::keyClicks(editor, QStringLiteral("ab"));
+    QCOMPARE(Cell(1, 1), std::string(19, 's') + "   a");
+    CloseEditor(editor);
+
+    editor = EditCell(2, 1);
+    Type(editor, QString::fromUtf8("Mönchengladbach-Rheydt"));
+    QCOMPARE(Cell(2, 1), std::string("M\xF6nchengladbach-"));
+    // Enter counts as a character, so a full cell keeps its editor open.
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(MainFrm->StringGrid1->indexWidget(MainFrm->GridModel()->index(0, 2)), editor);
+    CloseEditor(editor);
+
+    // Nothing can be typed into a measurement field.
+    editor = EditCell(5, 1);
+    QTest::keyClicks(editor, QStringLiteral("12.5"));
+    QCOMPARE(Cell(5, 1), std::string());
+    CloseEditor(editor);
+}
+
+void CardsTest::pasteIsFiltered() {
+    ProgramUnderTest program;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QString::fromUtf8("Müller, Hans;\r\nGroß\u4E2D-und-Söhne GmbH"));
+    QLineEdit* editor = EditCell(0, 1);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Q(Cell(0, 1)), Q("M\xFCller HansGro\xDF-und-"));
+    // A full cell takes nothing more.
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Cell(0, 1), std::string("M\xFCller HansGro\xDF-und-"));
+    // Pasting over a selection counts only what stays.
+    editor->selectAll();
+    clipboard->setText(QStringLiteral("Abel"));
+    QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(Cell(0, 1), std::string("Abel"));
+    CloseEditor(editor);
+}
+
+void CardsTest::typedTextIsSavedWithEditorOpen() {
+    ProgramUnderTest program;
+    QLineEdit* editor = EditCell(0, 1);
+    QTest::keyClicks(editor, QStringLiteral("Meier"));
+    // The editor is still open when the save runs.
+    const std::string file = program.Dir().File("offen.csv");
+    TFileDialog::QueueFileName(Q(file));
+    MainFrm->Speichernunter1->trigger();
+    QCOMPARE(ReadBytes(file), "Meier" + std::string(24, ',') + "\r\n");
+    QVERIFY(!DataChanged);
+    CloseEditor(editor);
+    QVERIFY(!DataChanged); // closing an unchanged editor marks nothing
+}
+
+void CardsTest::insertAndDeletePositions() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("A") + "\r\n" + Card("B") + "\r\n" + Card("C") + "\r\n");
+    Open(file);
+    MainFrm->SetCurrentCell(0, 1);
+    MainFrm->KarteikarteEinfgen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 5);
+    QCOMPARE(Cell(0, 1), std::string("A"));
+    QCOMPARE(Cell(0, 2), std::string());
+    QCOMPARE(Cell(5, 2), std::string());
+    QCOMPARE(Cell(0, 3), std::string("B"));
+    QCOMPARE(MainFrm->CurrentRow(), 1);
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QString()); // the new card's values
+
+    MainFrm->SetCurrentCell(0, 4);
+    MainFrm->KarteikarteEinfgen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 6);
+    QCOMPARE(Cell(0, 4), std::string("C"));
+    QCOMPARE(Cell(0, 5), std::string());
+
+    // Delete only after Yes; the next card moves into the current row.
+    MainFrm->SetCurrentCell(0, 1);
+    DialogAutomation::QueueAnswer(false);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 6);
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 5);
+    QCOMPARE(Cell(0, 1), std::string());
+    QCOMPARE(Cell(0, 2), std::string("B"));
+    QCOMPARE(MainFrm->CurrentRow(), 1);
+    MainFrm->SetCurrentCell(0, 2);
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(Cell(0, 2), std::string("C"));
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
+    // The last card: the selection goes to the new last row, the view shows empty values.
+    MainFrm->SetCurrentCell(0, 3);
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 3);
+    QCOMPARE(MainFrm->CurrentRow(), 2);
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QString());
+
+    // None of it counts as a change: "Neu" asks nothing.
+    QVERIFY(!DataChanged);
+    DialogAutomation::TakeShown();
+    MainFrm->Neu1->trigger();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QCOMPARE(MainFrm->Cards().RowCount(), 2);
+}
+
+void CardsTest::sortByLocaleStableCurrentRowFollows() {
+    SetCollationLocale(QLocale(QLocale::German, QLocale::Germany));
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("Zander", "Weg 1", "Ulm") + "\r\n" + Card("Bauer", "Weg 2", "Bonn") +
+                         "\r\n" + Card("\xC4rger", "Allee", "Aalen") + "\r\n" +
+                         Card("Abel", "Weg 3", "Bonn") + "\r\n" + Card("abel", "Weg 3", "Bonn") +
+                         "\r\n" + Card("Bauer", "Weg 2", "Bonn").replace(17, 2, "m9x") + "\r\n");
+    Open(file);
+    MainFrm->SetCurrentCell(0, 3); // Ärger
+    MainFrm->nachName1->trigger();
+    QStringList names;
+    for (int r = 1; r < MainFrm->Cards().RowCount(); ++r) {
+        names << QString::fromLatin1(Cell(0, r).c_str());
+    }
+    // Case matters (lower case first), Ä sorts with A, equal keys keep their order.
+    QCOMPARE(names, (QStringList{QStringLiteral("abel"), QStringLiteral("Abel"),
+                                 QString::fromUtf8("Ärger"), QStringLiteral("Bauer"),
+                                 QStringLiteral("Bauer"), QStringLiteral("Zander")}));
+    QCOMPARE(Cell(3, 4), std::string("m3"));
+    QCOMPARE(Cell(3, 5), std::string("m9x"));
+    QCOMPARE(MainFrm->CurrentRow(), 3);
+    QCOMPARE(Cell(0, MainFrm->CurrentRow()), std::string("\xC4rger"));
+
+    MainFrm->nachOrt1->trigger();
+    QCOMPARE(Cell(2, 1), std::string("Aalen"));
+    QCOMPARE(Cell(0, 6), std::string("Zander"));
+    QCOMPARE(Cell(0, MainFrm->CurrentRow()), std::string("\xC4rger"));
+    MainFrm->nachStrasse1->trigger();
+    QCOMPARE(Cell(1, 1), std::string("Allee"));
+    QCOMPARE(Cell(0, 2), std::string("Zander"));
+
+    QVERIFY(!DataChanged);
+    DialogAutomation::TakeShown();
+    MainFrm->Neu1->trigger();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+}
+
+QTEST_MAIN(CardsTest)
+#include "cards_guitest.moc"
