@@ -29,7 +29,7 @@ EXPECTED = [
     ("decode rate", ["bench_decode*"]),
     ("CPU while waiting, receive loss at the fastest rate", ["bench_serial_*"]),
     ("printing 10,000 cards", ["bench_print*"]),
-    ("connection dialog probe", ["*probe*", "*connection*", "*verb*"]),
+    ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
 ]
 
@@ -87,7 +87,7 @@ def plain_rows(stdout):
             rows.append((f"{fields[0]} (median)", value, ", ".join(rest)))
     if not rows:
         # A program with a format of its own: its lines as they stand.
-        rows = [(line.strip(), "", "") for line in stdout.splitlines() if line.strip()]
+        rows = [(" ".join(line.split()), "", "") for line in stdout.splitlines() if line.strip()]
     return rows
 
 
@@ -198,13 +198,13 @@ if others:
 
 widths = [max(len(r[i]) for r in table + [("Figure", "Value", "Notes", "Program")])
           for i in range(4)]
-widths = [min(w, 80) for w in widths]
+widths = [min(w, 90) for w in widths]
 lines = []
 header = ("Figure", "Value", "Notes", "Program")
 lines.append("  ".join(h.ljust(w) for h, w in zip(header, widths)).rstrip())
 lines.append("  ".join("-" * w for w in widths))
 for r in table:
-    lines.append("  ".join(c[:80].ljust(w) for c, w in zip(r, widths)).rstrip())
+    lines.append("  ".join(c[:90].ljust(w) for c, w in zip(r, widths)).rstrip())
 text = "\n".join(lines)
 print(text)
 with open(os.path.join(BENCH, "results.txt"), "w") as f:
