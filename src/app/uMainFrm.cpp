@@ -285,7 +285,9 @@ void TMainFrm::showEvent(QShowEvent* event) {
 void TMainFrm::FormShow() {
     // Numbers and dates are formatted by the logic with "." and DD.MM.YY whatever the locale.
     QLocale::setDefault(QLocale::c());
-    LoadSettings();
+    // A settings file that cannot be written (a read-only folder) is reported, but the window
+    // is still laid out and usable.
+    RunGuarded([] { LoadSettings(); });
     if (!SetupGrids()) {
         return;
     }

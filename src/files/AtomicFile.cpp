@@ -61,6 +61,14 @@ fs::path ResolveLink(const fs::path& p) {
     return p;
 }
 
+std::FILE* CreateNew(const fs::path& p) {
+#ifdef _WIN32
+    return _wfopen(p.c_str(), L"wbx");
+#else
+    return std::fopen(p.c_str(), "wbx");
+#endif
+}
+
 std::string RandomSuffix() {
     static std::mt19937_64 gen{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -77,8 +85,7 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
     const fs::path target = ResolveLink(fs::u8path(fileName));
     std::error_code ec;
     const bool exists = fs::exists(target, ec);
-    fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                      fs::perms::others_read;
+    fs::perms perms = fs::perms::unknown;
     if (exists) {
         perms = fs::status(target, ec).permissions();
         if (ec || (perms & fs::perms::owner_write) == fs::perms::none ||
@@ -93,7 +100,7 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
     for (int attempt = 0; attempt < 100 && !f; ++attempt) {
         temp = target;
         temp += ".tmp-" + RandomSuffix();
-        f = std::fopen(temp.string().c_str(), "wbx");
+        f = CreateNew(temp);
     }
     if (!f) {
         throw EInOutError(UnableToWriteMessage(fileName));
@@ -103,7 +110,10 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
     ok = (std::fflush(f) == 0) && ok;
     ok = (std::fclose(f) == 0) && ok;
     if (ok) {
-        fs::permissions(temp, perms, ec);
+        // A new file gets the usual rights (umask); a replaced one keeps its own.
+        if (perms != fs::perms::unknown) {
+            fs::permissions(temp, perms, ec);
+        }
         fs::rename(temp, target, ec);
         ok = !ec;
     }

@@ -2,9 +2,9 @@
 
 #include "files/AtomicFile.h"
 
-#include <cctype>
 #include <climits>
 #include <cstdint>
+#include <unordered_set>
 
 namespace {
 
@@ -14,12 +14,43 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Lower case in Windows-1252, so that "[Ä]" and "[ä]" name the same section as on Windows.
 char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return static_cast<char>(b + 0x20);
+    }
+    if (b == 0x8A || b == 0x8C || b == 0x8E) { // Š Œ Ž
+        return static_cast<char>(b + 0x10);
+    }
+    if (b == 0x9F) { // Ÿ
+        return static_cast<char>(0xFF);
+    }
+    return c;
 }
 
+// Only ";" starts a comment in the Windows profile format.
 bool IsComment(std::string_view trimmed) {
-    return !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#');
+    return !trimmed.empty() && trimmed[0] == ';';
+}
+
+// A value must stay on its own line: a line break in it would add keys or sections to the file.
+std::string OneLine(std::string_view value) {
+    std::string v(value.substr(0, value.find('\0')));
+    for (char& c : v) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return v;
+}
+
+std::string LowerText(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        c = Lower(c);
+    }
+    return out;
 }
 
 // A header line "[name]" gives its trimmed name.
@@ -51,11 +82,16 @@ bool KeyAndValue(std::string_view line, std::string& key, std::string_view& raw)
     return true;
 }
 
-std::string CleanValue(std::string_view raw) {
+std::string Unquoted(std::string_view raw) {
     std::string v = TrimBlanks(raw);
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }
+    return v;
+}
+
+std::string CleanValue(std::string_view raw) {
+    std::string v = Unquoted(raw);
     if (v.size() > kMaxValueLength) {
         v.resize(kMaxValueLength);
     }
@@ -242,27 +278,20 @@ IniFile::ReadSectionValues(std::string_view section) const {
     const int end = SectionEnd(sec);
     std::string k;
     std::string_view raw;
+    std::unordered_set<std::string> seen;
     for (int i = sec + 1; i < end; ++i) {
-        if (!KeyAndValue(lines_[i], k, raw)) {
-            continue;
-        }
-        bool seen = false;
-        for (const auto& e : out) {
-            if (SameText(e.first, k)) {
-                seen = true;
-                break;
-            }
-        }
-        if (!seen) {
+        if (KeyAndValue(lines_[i], k, raw) && seen.insert(LowerText(k)).second) {
             out.emplace_back(k, CleanValue(raw));
         }
     }
     return out;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+void IniFile::WriteString(std::string_view section, std::string_view key,
+                          std::string_view newValue) {
+    const std::string value = OneLine(newValue);
     std::vector<std::string> before = lines_;
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string line = std::string(key) + "=" + value;
     const int sec = FindSection(section);
     if (sec < 0) {
         lines_.push_back("[" + std::string(section) + "]");
@@ -273,12 +302,17 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
             std::string k;
             std::string_view raw;
             KeyAndValue(lines_[at], k, raw);
-            const size_t eq = lines_[at].find('=');
-            const std::string kept = lines_[at].substr(0, eq + 1);
-            if (CleanValue(raw) == value && TrimBlanks(raw) == value) {
-                return; // unchanged: nothing to store
+            // A key that already reads as the value keeps its line (quotes, blanks and all),
+            // and a read-only file is not touched.
+            if (Unquoted(raw) == value) {
+                return;
             }
-            lines_[at] = kept + std::string(value);
+            // The key and the spacing before the value stay as they were written.
+            size_t keep = lines_[at].find('=') + 1;
+            while (keep < lines_[at].size() && IsBlank(lines_[at][keep])) {
+                ++keep;
+            }
+            lines_[at] = lines_[at].substr(0, keep) + value;
         } else {
             // After the section's last non-blank line, so blank separators stay in place.
             int insert = SectionEnd(sec);

@@ -32,6 +32,8 @@ public:
     ReadSectionValues(std::string_view section) const;
 
     // Writes the key and stores the file at once. Throws EInOutError("Unable to write to %s").
+    // A key that already reads as the value is left as it stands; line breaks in the value
+    // become blanks and a NUL ends it.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
 

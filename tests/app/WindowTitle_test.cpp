@@ -1,4 +1,3 @@
-#include "app/AssociatedProgram.h"
 #include "app/WindowTitle.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +25,4 @@ TEST(WindowTitle, TitleForms) {
     EXPECT_STREQ(kProgramTitle, "vexa Fendro 3.03");
     EXPECT_EQ(TitleWithFile(FileNameOnly("/home/u/kunden.csv")), "vexa Fendro 3.03 [kunden.csv]");
     EXPECT_EQ(FileNameOnly("C:\\x\\k.csv"), "k.csv");
-}
-
-TEST(AssociatedProgram, CommandReduction) {
-    EXPECT_EQ(ReduceOpenCommand("\"C:\\Programme\\Viewer\\view.exe\" \"%1\""),
-              "C:\\Programme\\Viewer\\view.exe");
-    EXPECT_EQ(ReduceOpenCommand("C:\\VIEW\\VIEW.EXE %1"), "C:\\VIEW\\VIEW.EXE");
-    EXPECT_EQ(ReduceOpenCommand("\"C:\\x y\\v.exe\" /s \"%1\""), "C:\\x y\\v.exe");
-    EXPECT_EQ(ReduceOpenCommand(""), "");
 }

@@ -8,11 +8,28 @@
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <filesystem>
+
+namespace {
+
+void TypeIntoFirstCard(const QString& text) {
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), text, Qt::EditRole));
+    QVERIFY(DataChanged);
+}
+
+const QString kQuestion = QString::fromUtf8("?: Daten geändert ?");
+
+} // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -22,6 +39,14 @@ private slots:
     void missingDefinitionFileEndsTheProgram();
     void badWidthShowsTheConversionError();
     void newAsksOnlyAfterTyping();
+    void newAnsweredYesKeepsTheCards();
+    void quitAfterACancelledSaveAsksAgainAndCloses();
+    void closeButtonAsksOnceAndClosesWhateverTheAnswer();
+    void exportDoesNothing();
+    void titleShorteningOnTheMainWindowFont();
+    void readOnlySettingsFileIsReportedAndTheWindowStillWorks();
+    void helpStartsTheRegisteredViewerInTheProgramFolder();
+    void helpDocumentIsBuiltAndCoversEveryMenuCommand();
 };
 
 void StartupTest::titleMenusAndOneEmptyCard() {
@@ -119,6 +144,186 @@ void StartupTest::newAsksOnlyAfterTyping() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
     QVERIFY(MainFrm->Cards().Cell(0, 1).empty());
     QVERIFY(!DataChanged);
+}
+
+void StartupTest::newAnsweredYesKeepsTheCards() {
+    ProgramUnderTest program;
+    TypeIntoFirstCard(QStringLiteral("Meier"));
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->Neu1Click();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kQuestion});
+    // No new table after the save: the user chooses "Neu" again.
+    QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
+    QVERIFY(DataChanged);
+    DataChanged = false;
+}
+
+void StartupTest::quitAfterACancelledSaveAsksAgainAndCloses() {
+    ProgramUnderTest program;
+    TypeIntoFirstCard(QStringLiteral("Meier"));
+    // "Beenden": save; with no file name queued the save dialog is cancelled.
+    DialogAutomation::QueueAnswer(true);
+    DialogAutomation::QueueAnswer(false); // the close query asks again: no
+    MainFrm->Beenden1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(), (QStringList{kQuestion, kQuestion}));
+    QTRY_VERIFY(!MainFrm->isVisible());
+    // The settings were written on the way out.
+    QCOMPARE(IniFile(program.SettingsFile()).ReadInteger("Main", "Baudrate", -1), 9600);
+    DataChanged = false;
+}
+
+void StartupTest::closeButtonAsksOnceAndClosesWhateverTheAnswer() {
+    ProgramUnderTest program;
+    MainFrm->InsertCard(); // not typed: no question
+    MainFrm->close();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(!MainFrm->isVisible());
+
+    ProgramUnderTest second;
+    TypeIntoFirstCard(QStringLiteral("Meier"));
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->close();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kQuestion});
+    QVERIFY(!MainFrm->isVisible()); // the close is never refused
+    DataChanged = false;
+}
+
+void StartupTest::exportDoesNothing() {
+    ProgramUnderTest program;
+    TypeIntoFirstCard(QStringLiteral("Meier"));
+    const QString title = MainFrm->windowTitle();
+    TFileDialog::QueueFileName(QString::fromStdString(program.Dir().File("export.csv")));
+    MainFrm->Export1->trigger();
+    QApplication::processEvents();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QCOMPARE(TFileDialog::PendingFileNames(), 1); // no file dialog came
+    TFileDialog::ClearQueue();
+    QVERIFY(!std::filesystem::exists(std::filesystem::u8path(program.Dir().File("export.csv"))));
+    QCOMPARE(MainFrm->windowTitle(), title);
+    QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
+    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->isVisible());
+    DataChanged = false;
+}
+
+void StartupTest::titleShorteningOnTheMainWindowFont() {
+    ProgramUnderTest program;
+    const QFontMetrics metrics(MainFrm->font());
+    const QString prefix = QStringLiteral("vexa Fendro 3.03 [");
+
+    // The example path fits as it is.
+    MainFrm->SetTitleWithShortPath("C:\\a\\b\\c\\name.csv");
+    QCOMPARE(MainFrm->windowTitle(), prefix + QStringLiteral("C:\\a\\b\\c\\name.csv]"));
+
+    // Long folders are dropped from the front; the first form that fits 300 pixels is used.
+    const QString d1(20, QLatin1Char('a'));
+    const QString d2(20, QLatin1Char('b'));
+    const QString d3(20, QLatin1Char('c'));
+    const QString path = QStringLiteral("C:\\%1\\%2\\%3\\kunden.csv").arg(d1, d2, d3);
+    const QStringList forms = {path, QStringLiteral("C:\\...\\%1\\%2\\kunden.csv").arg(d2, d3),
+                               QStringLiteral("C:\\...\\%1\\kunden.csv").arg(d3),
+                               QStringLiteral("C:\\...\\kunden.csv")};
+    QString expected;
+    for (const QString& form : forms) {
+        if (metrics.horizontalAdvance(form) <= 300) {
+            expected = form;
+            break;
+        }
+    }
+    QVERIFY(metrics.horizontalAdvance(path) > 300);
+    QVERIFY(expected.startsWith(QStringLiteral("C:\\...\\")) && expected.contains(d3));
+    MainFrm->SetTitleWithShortPath(path.toStdString());
+    QCOMPARE(MainFrm->windowTitle(), prefix + expected + QLatin1Char(']'));
+
+    // A name too long for any form is shown bare.
+    const std::string name(80, 'n');
+    MainFrm->SetTitleWithShortPath("C:\\x\\" + name + ".csv");
+    QCOMPARE(MainFrm->windowTitle(),
+             prefix + QString::fromStdString(name) + QStringLiteral(".csv]"));
+}
+
+void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
+    ProgramUnderTest program(std::string(), false);
+    WriteBytes(program.SettingsFile(), "[Main]\r\nCOMPort=2\r\n");
+    std::filesystem::permissions(std::filesystem::u8path(program.SettingsFile()),
+                                 std::filesystem::perms::owner_read);
+    program.Show();
+    QCOMPARE(DialogAutomation::TakeShown(),
+             QStringList{QStringLiteral("error: Unable to write to ") +
+                         QString::fromStdString(program.SettingsFile())});
+    QCOMPARE(ComPort, 2);
+    QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03"));
+    QCOMPARE(MainFrm->Cards().ColCount(), 25);
+    QCOMPARE(MainFrm->Oeffnen1->text(), QString::fromUtf8("Öffnen..."));
+    program.Close();
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1); // the exit's write fails too
+    QCOMPARE(ReadBytes(program.SettingsFile()), std::string("[Main]\r\nCOMPort=2\r\n"));
+}
+
+void StartupTest::helpStartsTheRegisteredViewerInTheProgramFolder() {
+    TempDir desktop;
+    const std::string out = desktop.File("viewer.out");
+    const std::string viewer = desktop.File("mein viewer.sh");
+    WriteBytes(viewer, "#!/bin/sh\npwd > '" + out +
+                           ".part'\nfor a in \"$@\"; do echo \"$a\"; done >> '" + out +
+                           ".part'\nmv '" + out + ".part' '" + out + "'\n");
+    std::filesystem::permissions(std::filesystem::u8path(viewer),
+                                 std::filesystem::perms::owner_all);
+    std::filesystem::create_directories(std::filesystem::u8path(desktop.File("data/applications")));
+    WriteBytes(desktop.File("data/applications/test-viewer.desktop"),
+               "[Desktop Entry]\nType=Application\nName=Test\nExec=\"" + viewer + "\" %f\n");
+    WriteBytes(desktop.File("mimeapps.list"),
+               "[Default Applications]\napplication/pdf=test-viewer.desktop\n");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(desktop.Path()));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(desktop.File("data")));
+
+    ProgramUnderTest program;
+    MainFrm->N3->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(out)), 10000);
+    const std::string expected =
+        std::filesystem::u8path(program.Dir().Path()).u8string() + "\nDEUTSCH.PDF\n";
+    QCOMPARE(QString::fromStdString(ReadBytes(out)), QString::fromStdString(expected));
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+
+    // Without a registered viewer nothing is reported.
+    WriteBytes(desktop.File("mimeapps.list"),
+               "[Default Applications]\napplication/pdf=gone.desktop\n"
+               "[Removed Associations]\napplication/pdf=test-viewer.desktop\n");
+    std::remove(desktop.File("data/applications/test-viewer.desktop").c_str());
+    std::remove(out.c_str());
+    MainFrm->N3->trigger();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void StartupTest::helpDocumentIsBuiltAndCoversEveryMenuCommand() {
+    const std::string pdf = ReadBytes(std::string(FENDRO_BINARY_DIR) + "/DEUTSCH.PDF");
+    QVERIFY(pdf.rfind("%PDF-", 0) == 0);
+    QVERIFY(pdf.find("%%EOF") != std::string::npos);
+    QVERIFY(pdf.size() > 10000);
+
+    const QString text =
+        QString::fromUtf8(ReadBytes(std::string(FENDRO_SOURCE_DIR) + "/data/help/DEUTSCH.html"));
+    ProgramUnderTest program;
+    QStringList missing;
+    const QList<QAction*> actions = MainFrm->menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        if (action->isSeparator() || !action->isVisible() || action->menu() != nullptr ||
+            action->text().isEmpty()) {
+            continue;
+        }
+        if (!text.contains(action->text())) {
+            missing << action->text();
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    QVERIFY(actions.size() >= 20);
+    for (const char* needed :
+         {"T7QKX.TXT", "MMC", "COM", "Heizöl", "Erdgas", "Stadtgas", "Kokereigas", "Flüssiggas",
+          "Abgasverlust", "Wirkungsgrad", "Luftüberschuss", "21 / (21 − O2)"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(needed)), needed);
+    }
 }
 
 QTEST_MAIN(StartupTest)
