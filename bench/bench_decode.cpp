@@ -83,6 +83,19 @@ void BM_DecodeDeviceRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeDeviceRecord);
 
+// The same without a settings file to read, to show what reading it costs.
+void BM_DecodeDeviceRecordWithoutSettingsFile(benchmark::State& state) {
+    const std::string rec = Record(7);
+    const std::string missing = (Files().path / "fehlt.ini").string();
+    const CivilDate today{2026, 12, 8};
+    for (auto _ : state) {
+        TDatenSatz_T7Q r = DecodeDeviceRecord(rec, missing, today);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DecodeDeviceRecordWithoutSettingsFile);
+
 // A whole received file, file to file, without the pause.
 void BM_ConvertReceivedRecords(benchmark::State& state) {
     const auto n = static_cast<int>(state.range(0));
