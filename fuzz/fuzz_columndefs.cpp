@@ -22,8 +22,8 @@ bool HasNulWidth(const std::vector<std::string>& values) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& path = ScratchFile("dta");
-    WriteScratch(path, reinterpret_cast<const char*>(data), size);
+    static const std::string path = FuzzFile("dta");
+    WriteFuzzFile(path, data, size);
 
     const std::vector<std::string> values = ReadColumnDefinitions(path);
     size_t page2 = 0;

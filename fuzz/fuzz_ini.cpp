@@ -35,8 +35,8 @@ bool PlainValue(std::string_view s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string& path = ScratchFile("ini");
-    WriteScratch(path, input.data(), input.size());
+    static const std::string path = FuzzFile("ini");
+    WriteFuzzFile(path, data, size);
 
     IniFile ini(path);
     const std::string before = ini.Contents();

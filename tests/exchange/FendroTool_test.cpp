@@ -1,0 +1,145 @@
+// Runs the real fendro-tool on small files and compares its output with the library's.
+
+#include "exchange/SerialRecords.h"
+#include "exchange/TransferFile.h"
+
+#include "ExchangeTestSupport.h"
+#include "files/AtomicFile.h"
+#include "files/uGlobal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class FendroToolTest : public ::testing::Test {
+protected:
+    Result Run(const std::string& arguments) {
+        const std::string outFile = dir.File("stdout.txt");
+        const std::string errFile = dir.File("stderr.txt");
+        const std::string command = std::string("'") + FENDRO_BINARY_DIR + "/fendro-tool' " +
+                                    arguments + " >'" + outFile + "' 2>'" + errFile + "'";
+        const int status = std::system(command.c_str());
+        Result r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = ReadBytes(outFile);
+        r.err = ReadBytes(errFile);
+        return r;
+    }
+    std::string Q(const std::string& path) { return "'" + path + "'"; }
+
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(FendroToolTest, DecodeWritesWhatTheProgramWrites) {
+    const std::string ini = WriteFuelSettings(dir);
+    const std::string raw = dir.File("in.dat");
+    WriteBytes(raw, WorkedExample().Text() + WorkedExample().Put(59, "K\x94hler").Text() + "xy");
+
+    const Result r = Run("decode " + Q(raw) + " " + Q(dir.File("tool.csv")) + " --ini " + Q(ini) +
+                         " --today 2006-01-10 --xq");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Daten gespeichert\n");
+
+    SetSettingsFileName(ini);
+    CollectingLines lines;
+    ConvertReceivedRecords(raw, dir.File("lib.csv"), true, lines, {}, [] {
+        return CivilDate{2006, 1, 10};
+    });
+    SetSettingsFileName("");
+    const std::string lib = ReadBytes(dir.File("lib.csv"));
+    EXPECT_EQ(ReadBytes(dir.File("tool.csv")), lib);
+    EXPECT_NE(lib.find("07.12.2005"), std::string::npos);
+    EXPECT_NE(lib.find("K\xF6hler"), std::string::npos);
+}
+
+TEST_F(FendroToolTest, BuildSendAndTheMemoryCardFile) {
+    const std::string csv = dir.File("karten.csv");
+    WriteBytes(csv, "M\xFCller,Weg 1,K\xF6ln,a\r\nzwei,Felder\r\n");
+
+    Result r = Run("build-send " + Q(csv) + " " + Q(dir.File("send.dat")) + " --xq");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    BuildSendRecords(csv, dir.File("lib.dat"), true);
+    EXPECT_EQ(ReadBytes(dir.File("send.dat")), ReadBytes(dir.File("lib.dat")));
+    EXPECT_EQ(ReadBytes(dir.File("send.dat")).size(), 168u);
+
+    r = Run("export-mmc " + Q(csv) + " " + Q(dir.File("T7QKX.TXT")));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Daten gespeichert\n");
+    CollectingLines lines;
+    ExportTransferFile(dir.File("lib.txt"), csv, lines);
+    EXPECT_EQ(ReadBytes(dir.File("T7QKX.TXT")), ReadBytes(dir.File("lib.txt")));
+
+    r = Run("import-mmc " + Q(dir.File("T7QKX.TXT")) + " " + Q(dir.File("back.csv")));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Bearbeitung abgeschlossen\n");
+    ImportTransferFile(dir.File("lib.txt"), dir.File("libback.csv"), lines);
+    EXPECT_EQ(ReadBytes(dir.File("back.csv")), ReadBytes(dir.File("libback.csv")));
+    EXPECT_EQ(ReadBytes(dir.File("back.csv")).substr(0, 20), "M\xFCller,Weg 1,K\xF6ln,,,");
+}
+
+TEST_F(FendroToolTest, WrongUsageAndFailures) {
+    const std::string raw = dir.File("in.dat");
+    WriteBytes(raw, WorkedExample().Text());
+    const std::string out = Q(dir.File("out.csv"));
+
+    Result r = Run("decode " + Q(raw));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("Aufruf: fendro-tool decode RAWFILE CSVFILE [--ini SETTINGSFILE] "
+                         "[--today YYYY-MM-DD] [--xq]"),
+              std::string::npos);
+    EXPECT_EQ(Run("decode " + Q(raw) + " " + out + " --today 2006-02-30").exitCode, 2);
+    EXPECT_EQ(Run("decode " + Q(raw) + " " + out + " --today").exitCode, 2);
+    EXPECT_EQ(Run("decode " + Q(raw) + " " + out + " --bogus").exitCode, 2);
+    EXPECT_EQ(Run("export-mmc " + Q(raw) + " " + out + " --xq").exitCode, 2);
+    EXPECT_EQ(Run("build-send " + Q(raw)).exitCode, 2);
+    EXPECT_EQ(Run("import-mmc a b c").exitCode, 2);
+
+    r = Run("decode " + Q(dir.File("fehlt.dat")) + " " + out);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("fehlt.dat"), std::string::npos);
+    r = Run("decode " + Q(raw) + " " + out + " --ini " + Q(dir.File("fehlt.ini")));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(Run("export-mmc " + Q(dir.File("fehlt.csv")) + " " + out).exitCode, 1);
+    EXPECT_FALSE(FileExists(dir.File("out.csv")));
+
+    r = Run("import-mmc " + Q(raw) + " " + Q(dir.File("fehlt/out.csv")));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Unable to write to"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+
+    r = Run("--help");
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* c : {"decode", "build-send", "export-mmc", "import-mmc", "receive", "send",
+                          "print-list", "print-card"}) {
+        EXPECT_NE(r.out.find(std::string("fendro-tool ") + c + " "), std::string::npos) << c;
+    }
+}
+
+TEST_F(FendroToolTest, DecodeDefaultsToTheSettingsFileBesideTheProgram) {
+    // Without --ini the fuel table comes from fendro.ini in the build folder, which may or may
+    // not exist; either way the tool must agree with the library reading that file.
+    const std::string raw = dir.File("in.dat");
+    WriteBytes(raw, WorkedExample().Text());
+    const Result r =
+        Run("decode " + Q(raw) + " " + Q(dir.File("tool.csv")) + " --today 2006-12-24");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    SetSettingsFileName(std::string(FENDRO_BINARY_DIR) + "/fendro.ini");
+    CollectingLines lines;
+    ConvertReceivedRecords(raw, dir.File("lib.csv"), false, lines, {}, [] {
+        return CivilDate{2006, 12, 24};
+    });
+    SetSettingsFileName("");
+    EXPECT_EQ(ReadBytes(dir.File("tool.csv")), ReadBytes(dir.File("lib.csv")));
+}
