@@ -19,9 +19,11 @@ bool PlainName(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n=[]\0", 6)) == std::string_view::npos;
 }
 
-// A value that reads back unchanged: no line breaks, no outer blanks or quotes, not too long.
+// A value that reads back unchanged: no line breaks or NUL, no outer blanks or quotes, not too
+// long.
 bool PlainValue(std::string_view s) {
-    if (s.size() > 2047 || s.find_first_of("\r\n") != std::string_view::npos) {
+    if (s.size() > 2047 ||
+        s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
         return false;
     }
     if (!s.empty() &&
@@ -66,16 +68,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         key = std::string(input.substr(a + 1, b - a - 1));
         value = std::string(input.substr(b + 1, 40));
     }
-    if (!PlainName(section) || !PlainName(key) || !PlainValue(value)) {
+    if (!PlainName(section) || !PlainName(key)) {
         return 0;
     }
-    // A key whose section header is shadowed by an earlier, equal one is still found first.
+    // The other keys of the section, which the write must leave alone whatever the value holds.
+    const auto others = ini.ReadSectionValues(section);
     ini.WriteString(section, key, value);
-    FUZZ_CHECK(ini.ReadString(section, key, "#") == value);
     IniFile reread(path);
-    FUZZ_CHECK(reread.ReadString(section, key, "#") == value);
     FUZZ_CHECK(reread.Contents() == ini.Contents());
-    // Only the one line changed or was added (and a header when the section was new).
+    if (PlainValue(value)) {
+        FUZZ_CHECK(ini.ReadString(section, key, "#") == value);
+        FUZZ_CHECK(reread.ReadString(section, key, "#") == value);
+    }
+    for (const auto& [k, v] : others) {
+        if (!SameText(k, key)) {
+            FUZZ_CHECK(reread.ReadString(section, k, "#") == v);
+        }
+    }
+    // Only the one line changed or was added (and a header when the section was new): a line
+    // break in the value never makes keys or sections of its own.
     const size_t oldLines = static_cast<size_t>(std::count(before.begin(), before.end(), '\n'));
     const std::string after = ini.Contents();
     const size_t newLines = static_cast<size_t>(std::count(after.begin(), after.end(), '\n'));
