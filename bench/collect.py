@@ -47,6 +47,10 @@ def si(value):
     return f"{value:.3g}"
 
 
+def num(x):
+    return f"{x:.1f}" if abs(x) >= 100 else f"{x:.4g}"
+
+
 def run_gbench(exe, args):
     proc = subprocess.run([exe, "--benchmark_format=json"] + args, cwd=BENCH, env=ENV,
                           capture_output=True, text=True, timeout=TIMEOUT)
@@ -57,8 +61,8 @@ def run_gbench(exe, args):
             rows.append((b["name"], "n/a", b.get("error_message", "error")))
             continue
         unit = b.get("time_unit", "ns")
-        value = f"{b['real_time']:.4g} {unit}"
-        notes = [f"cpu {b['cpu_time']:.4g} {unit}"]
+        value = f"{num(b['real_time'])} {unit}"
+        notes = [f"cpu {num(b['cpu_time'])} {unit}"]
         for key, v in b.items():
             if key in STANDARD_KEYS or not isinstance(v, (int, float)):
                 continue
