@@ -4,6 +4,7 @@
 
 #include "exchange/CivilDate.h"
 #include "exchange/NumberFormat.h"
+#include "exchange/RecordSize.h"
 #include "exchange/Umlauts.h"
 
 #include <array>
@@ -60,7 +61,6 @@ struct TDatenSatz_T7Q {
 // The name of a slot ("Hour", "CO2", ...), or "" for the unnamed ones and numbers out of range.
 const char* SlotName(int slot);
 
-constexpr int kDeviceRecordSize = 168;
 constexpr int kCardLineFields = 25;
 
 // The slot that fills card column `column` (0 to 24).
