@@ -52,10 +52,10 @@ struct TDatenSatz_T7Q {
     };
     static constexpr int SlotCount = 44;
 
-    std::array<std::string, SlotCount> slots;
+    std::array<std::string, SlotCount> fields;
 
-    std::string& operator[](Slot s) { return slots[static_cast<size_t>(s)]; }
-    const std::string& operator[](Slot s) const { return slots[static_cast<size_t>(s)]; }
+    std::string& operator[](Slot s) { return fields[static_cast<size_t>(s)]; }
+    const std::string& operator[](Slot s) const { return fields[static_cast<size_t>(s)]; }
 };
 
 // The name of a slot ("Hour", "CO2", ...), or "" for the unnamed ones and numbers out of range.

@@ -1,7 +1,6 @@
 // The four transfer flows. They never touch the device formats: the card table travels through
 // the temporary card file, and the conversions and the serial link do the rest.
 
-// The device headers go before Qt's, whose keyword macro `slots` would rename a member there.
 #include "exchange/SerialLink.h"
 #include "exchange/SerialRecords.h"
 #include "exchange/TransferFile.h"

@@ -1,7 +1,6 @@
 // Both transfer commands through the real main window, on both routes: the memory-card file
 // and fendro-devsim on a pseudo-terminal. Dialogs are answered by the test.
 
-// The device headers go before Qt's, whose keyword macro `slots` would rename a member there.
 #include "exchange/ExchangeTestSupport.h"
 #include "exchange/TransferFile.h"
 
