@@ -9,6 +9,8 @@
 #include "fuels/uBrennFrm.h"
 
 void CreateForms() {
+    // The transfer module's temporary files exist before any window does.
+    MakeTransferTempFiles();
     MainFrm = new TMainFrm;
     VerbFrm = new TVerbFrm(MainFrm);
     SuchFrm = new TSuchFrm(MainFrm);
@@ -27,4 +29,5 @@ void DestroyForms() {
     TransferFrm = nullptr;
     ProgressFrm = nullptr;
     UeberschreibFrm = nullptr;
+    ForgetTransferTempFiles();
 }

@@ -3,6 +3,7 @@
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
 #include "app/WindowTitle.h"
+#include "exchange/SerialLink.h"
 #include "files/Ansi.h"
 #include "files/uGlobal.h"
 #include "platform/TextCodec.h"
@@ -311,6 +312,13 @@ void TMainFrm::FormHide() {
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (!commandsEnabled_) {
+        // A command is still running inside this window's events: the close asks a transfer
+        // to stop instead of pulling the window away from under it.
+        AbortRequested = true;
+        event->ignore();
+        return;
+    }
     RunGuarded([this] { FormCloseQuery(); });
     event->accept();
     FormHide();
@@ -389,6 +397,7 @@ void TMainFrm::SetCurrentCell(int col, int row) {
 }
 
 void TMainFrm::SetCommandsEnabled(bool on) {
+    commandsEnabled_ = on;
     menuBar()->setEnabled(on);
     // A disabled menu bar still lets the actions' shortcuts through.
     for (QMenu* menu : {Datei1, Karteikarte1, Sortieren1, bertragung1, Einstellungen1, Hilfe1}) {

@@ -63,6 +63,8 @@ public:
     // False when nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();
+    // SaveDialog1 set up for a card file, preset with the current one when it exists.
+    void PrepareCardSaveDialog();
 
     // Card operations.
     void InsertCard();
@@ -164,6 +166,7 @@ private:
     bool shown_ = false;
     bool inFormShow_ = false;
     bool settingsSaved_ = false;
+    bool commandsEnabled_ = true;
 };
 
 extern TMainFrm* MainFrm;

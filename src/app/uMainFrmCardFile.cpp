@@ -6,6 +6,7 @@
 #include "files/AtomicFile.h"
 #include "files/CardFile.h"
 #include "files/FileErrors.h"
+#include "files/ScopeExit.h"
 #include "files/uGlobal.h"
 #include "files/uProgressFrm.h"
 #include "files/uUeberschreibFrm.h"
@@ -16,29 +17,9 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include <utility>
-
 namespace {
 
 const QString kCardFilter = QStringLiteral("*.CSV (*.CSV *.csv)");
-
-// Runs `undo` on leaving the scope unless it was dismissed.
-template <typename F> class ScopeExit {
-public:
-    explicit ScopeExit(F f) : f_(std::move(f)) {}
-    ~ScopeExit() {
-        if (active_) {
-            f_();
-        }
-    }
-    ScopeExit(const ScopeExit&) = delete;
-    ScopeExit& operator=(const ScopeExit&) = delete;
-    void Dismiss() { active_ = false; }
-
-private:
-    F f_;
-    bool active_ = true;
-};
 
 void SetUpOpenDialog(TFileDialog& dialog) {
     dialog.Filter = kCardFilter;
@@ -64,6 +45,11 @@ void PresetWithCardFile(TFileDialog& dialog) {
 }
 
 } // namespace
+
+void TMainFrm::PrepareCardSaveDialog() {
+    SetUpSaveDialog(SaveDialog1);
+    PresetWithCardFile(SaveDialog1);
+}
 
 bool TMainFrm::LoadCardFile() {
     // Read before the table is touched: an unreadable file leaves the cards as they were.

@@ -5,6 +5,8 @@
 // The outside world comes in through SetupSerialLink: the port, the transfer-line sink, the
 // event pump and the clock.
 
+#include "exchange/RecordSize.h"
+
 #include <functional>
 #include <string>
 
@@ -57,7 +59,6 @@ extern bool StartRequested;
 extern bool AbortRequested;
 
 // Limits and sizes of the device's protocol.
-constexpr int kDeviceRecordSize = 168;
 constexpr int kSendFrameSize = 60;
 constexpr unsigned int kSilenceMs = 2000;
 constexpr unsigned int kAnswerMs = 2000;

@@ -224,7 +224,7 @@ TDatenSatz_T7Q DecodeDeviceRecord(std::string_view record, const std::string& se
 
     // Commas (also those of the fuel name and of the untouched date and time parts) and line
     // breaks would split the card line; they never leave the decoding.
-    for (std::string& slot : r.slots) {
+    for (std::string& slot : r.fields) {
         slot = CardSafe(slot);
     }
     return r;

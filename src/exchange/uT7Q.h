@@ -4,6 +4,7 @@
 
 #include "exchange/CivilDate.h"
 #include "exchange/NumberFormat.h"
+#include "exchange/RecordSize.h"
 #include "exchange/Umlauts.h"
 
 #include <array>
@@ -51,16 +52,15 @@ struct TDatenSatz_T7Q {
     };
     static constexpr int SlotCount = 44;
 
-    std::array<std::string, SlotCount> slots;
+    std::array<std::string, SlotCount> fields;
 
-    std::string& operator[](Slot s) { return slots[static_cast<size_t>(s)]; }
-    const std::string& operator[](Slot s) const { return slots[static_cast<size_t>(s)]; }
+    std::string& operator[](Slot s) { return fields[static_cast<size_t>(s)]; }
+    const std::string& operator[](Slot s) const { return fields[static_cast<size_t>(s)]; }
 };
 
 // The name of a slot ("Hour", "CO2", ...), or "" for the unnamed ones and numbers out of range.
 const char* SlotName(int slot);
 
-constexpr int kDeviceRecordSize = 168;
 constexpr int kCardLineFields = 25;
 
 // The slot that fills card column `column` (0 to 24).

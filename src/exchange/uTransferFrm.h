@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QListWidget;
 class QPushButton;
 
@@ -20,8 +22,19 @@ public:
     // Replaces the last line and scrolls to it.
     void ReplaceTransferLine(const std::string& text) override;
 
-    // The flows of the two transfer commands (SendViaCom, ReceiveViaCom, WriteMmcFile,
-    // ReadMmcFile) are members of this window too; they come with the commands.
+    // Shows the window with an empty message list, also when it is still open from before.
+    void ShowForTransfer();
+
+    // The flows of the two transfer commands (uTransferFrmFlows.cpp). Each borrows CardFileName
+    // for the temporary card file and gives it back on every way out.
+    // Card table -> serial device.
+    void SendViaCom();
+    // Serial device -> card table; false when the receive failed or was aborted.
+    bool ReceiveViaCom();
+    // Card table -> memory-card file MmcFileName.
+    void WriteMmcFile();
+    // Memory-card file MmcFileName -> card table.
+    void ReadMmcFile();
 
     QListWidget* ListBox1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -41,3 +54,13 @@ private:
 };
 
 extern TTransferFrm* TransferFrm;
+
+// The flows' two temporary files in the system's temporary folder: the card table on its way
+// out or in ("tmp...TMP"), and the serial device file ("raw...TMP").
+extern std::string TempCardFile;
+extern std::string TempDeviceFile;
+// Makes both, before any window exists; a name that could not be made stays empty and is tried
+// again by the first flow that needs it.
+void MakeTransferTempFiles();
+// Forgets the names at the end of the program; the files stay.
+void ForgetTransferTempFiles();

@@ -56,7 +56,7 @@ TEST_F(DecodeTest, WorkedExample) {
     EXPECT_EQ(r[R::ConcO2], "0");
     EXPECT_EQ(r[R::ConcUndiluted], "0");
     for (int unused : {0, 16, 22, 25, 38, 39, 40, 41, 42, 43}) {
-        EXPECT_EQ(r.slots[static_cast<size_t>(unused)], "") << unused;
+        EXPECT_EQ(r.fields[static_cast<size_t>(unused)], "") << unused;
     }
     EXPECT_EQ(CardLine(r),
               "Meier               ,Weg 1               ,Ulm             ,Heiz\xF6l,"
@@ -269,7 +269,7 @@ TEST_F(DecodeTest, ShortOrEmptyTextDecodesWithoutHarm) {
 TEST(CardLine, ColumnsInCardOrder) {
     R r;
     for (int s = 0; s < R::SlotCount; ++s) {
-        r.slots[static_cast<size_t>(s)] = SlotName(s);
+        r.fields[static_cast<size_t>(s)] = SlotName(s);
     }
     const std::vector<std::string> want = {
         "CustomerName", "Street",        "Town",        "FuelName",   "FlueGasTemp",

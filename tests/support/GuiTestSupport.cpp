@@ -21,7 +21,15 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     SaveMode = smAppend;
     DialogAutomation::Enable(true);
     TFileDialog::ClearQueue();
+    // The program's temporary files go into the test's folder and away with it.
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(dir_.Path()));
     CreateForms();
+    if (tmpdir.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", tmpdir);
+    }
     open_ = true;
     if (show) {
         Show();

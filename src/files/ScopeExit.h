@@ -1,0 +1,22 @@
+#pragma once
+// Running an undo step on every way out of a scope, an exception included.
+
+#include <utility>
+
+// Runs `f` on leaving the scope unless it was dismissed.
+template <typename F> class ScopeExit {
+public:
+    explicit ScopeExit(F f) : f_(std::move(f)) {}
+    ~ScopeExit() {
+        if (active_) {
+            f_();
+        }
+    }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    void Dismiss() { active_ = false; }
+
+private:
+    F f_;
+    bool active_ = true;
+};

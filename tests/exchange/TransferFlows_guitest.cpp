@@ -1,0 +1,559 @@
+// Both transfer commands through the real main window, on both routes: the memory-card file
+// and fendro-devsim on a pseudo-terminal. Dialogs are answered by the test.
+
+#include "exchange/ExchangeTestSupport.h"
+#include "exchange/TransferFile.h"
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/TFileDialog.h"
+#include "app/uMainFrm.h"
+#include "exchange/uTransferFrm.h"
+#include "files/AtomicFile.h"
+#include "files/uGlobal.h"
+#include "files/uUeberschreibFrm.h"
+#include "support/DeviceSimulator.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+constexpr int kCom = 9;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string Cell(int col, int row) {
+    return MainFrm->Cards().Cell(col, row);
+}
+
+int CardCount() {
+    return MainFrm->Cards().RowCount() - 1;
+}
+
+// A card line of 25 fields with measurement values of its own.
+std::string Card(const std::string& name, const std::string& street, const std::string& town) {
+    std::string line = name + "," + street + "," + town;
+    for (int c = 3; c < 25; ++c) {
+        line += "," + std::to_string(c) + name.substr(0, 1);
+    }
+    return line + "\r\n";
+}
+
+std::string Padded(const std::string& text, size_t width) {
+    return text + std::string(width - text.size(), ' ');
+}
+
+void Open(const std::string& file) {
+    TFileDialog::QueueFileName(Q(file));
+    MainFrm->Oeffnen1->trigger();
+}
+
+QStringList Lines() {
+    QStringList lines;
+    for (int i = 0; i < TransferFrm->ListBox1->count(); ++i) {
+        lines << TransferFrm->ListBox1->item(i)->text();
+    }
+    return lines;
+}
+
+int LineCount(const std::string& data) {
+    int n = 0;
+    ForEachCardLine(data, [&n](std::string_view) { ++n; });
+    return n;
+}
+
+// Runs `action` every `ms` while the command runs, as a user pressing a key would.
+class Repeat {
+public:
+    Repeat(int ms, std::function<void()> action) {
+        QObject::connect(&timer_, &QTimer::timeout, std::move(action));
+        timer_.start(ms);
+    }
+
+private:
+    QTimer timer_;
+};
+
+void PressInTransferWindow(Qt::Key key) {
+    QTest::keyClick(TransferFrm->Button1, key);
+}
+
+// What the main window looks like while a command runs.
+struct DuringTheCommand {
+    bool seen = false;
+    bool commandsOff = true;
+    bool transferWindowUsable = true;
+    void Look() {
+        commandsOff = commandsOff && !MainFrm->menuBar()->isEnabled() &&
+                      !MainFrm->MessgertzuPC1->isEnabled() && !MainFrm->StringGrid1->isEnabled();
+        // After a receive the window goes while the target loads.
+        if (TransferFrm->isVisible()) {
+            seen = true;
+            transferWindowUsable = transferWindowUsable && TransferFrm->isEnabled() &&
+                                   TransferFrm->Button1->isEnabled();
+        }
+    }
+};
+
+bool IsEmptyFile(const std::string& name) {
+    const QFileInfo info(Q(name));
+    return info.isFile() && info.size() == 0;
+}
+
+} // namespace
+
+class TransferFlowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void serialRouteForEveryTypeButMmc();
+    void temporaryFilesStayOurs();
+    void sendToTheDeviceConvertsUmlautsOnlyForXq();
+    void receiveAppendsToTheTargetAndReloads();
+    void failedReceiveSavesNothing();
+    void memoryCardRoundTrip();
+    void memoryCardReceiveWithoutCardFile();
+    void cancelAndAbbruchLeaveEverything();
+    void unsavedChangesStopTheReceive();
+    void fileErrorRestoresTheCardFileName();
+};
+
+void TransferFlowsTest::init() {
+    TUeberschreibFrm::ClearAnswers();
+    TFileDialog::ClearQueue();
+}
+
+void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+    Open(cards);
+    DataChanged = true;
+    const QString title = MainFrm->TitleText();
+    const TFileDialog* lastDialog = TFileDialog::LastShown();
+
+    // Port 0 never opens, so each send ends at once with the line of the serial link.
+    ComPort = 0;
+    for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
+        DeviceType = type;
+        SaveMode = smCancel;
+        MainFrm->PCzuMessgert1->trigger();
+        QCOMPARE(TFileDialog::LastShown(), lastDialog);
+        // The window is still open from the last send and starts with a fresh list.
+        QCOMPARE(Lines(), QStringList{QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen")});
+        QVERIFY(TransferFrm->isVisible());
+        QCOMPARE(CardFileName, cards);
+        QVERIFY(DataChanged);
+        QCOMPARE(MainFrm->TitleText(), title);
+        QCOMPARE(SaveMode, smOverwrite);
+        QVERIFY(IsEmptyFile(TempCardFile));
+        QVERIFY(IsEmptyFile(TempDeviceFile));
+        QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
+    }
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+}
+
+void TransferFlowsTest::temporaryFilesStayOurs() {
+    ProgramUnderTest program;
+    // Made with the windows, in the temporary folder (the test's folder here), private.
+    const std::string card = TempCardFile;
+    const std::string device = TempDeviceFile;
+    for (const std::string& name : {card, device}) {
+        const QFileInfo info(Q(name));
+        QVERIFY(info.isFile());
+        QCOMPARE(info.absolutePath(), QFileInfo(Q(program.Dir().Path())).absoluteFilePath());
+        QCOMPARE(info.suffix(), QStringLiteral("TMP"));
+        QCOMPARE(info.permissions() &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+    }
+    QVERIFY(QFileInfo(Q(card)).fileName().startsWith(QStringLiteral("tmp")));
+    QVERIFY(QFileInfo(Q(device)).fileName().startsWith(QStringLiteral("raw")));
+    QVERIFY(card != device);
+
+    // Someone puts a link in place of the card file: the flow takes a new name of its own and
+    // leaves the link's target alone.
+    const std::string victim = program.Dir().File("victim.txt");
+    WriteBytes(victim, "keep me");
+    std::filesystem::remove(card);
+    std::filesystem::create_symlink(victim, card);
+    ComPort = 0;
+    DeviceType = "COM";
+    MainFrm->PCzuMessgert1->trigger();
+    QCOMPARE(ReadBytes(victim), std::string("keep me"));
+    QVERIFY(TempCardFile != card);
+    QVERIFY(IsEmptyFile(TempCardFile));
+    QCOMPARE(TempDeviceFile, device);
+}
+
+void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("M\xFCller",
+                           "Hauptstra\xDF"
+                           "e 1",
+                           "K\xF6ln") +
+                          Card("B\xE4r", "Weg 2", "\xD6hringen"));
+    Open(cards);
+    ComPort = kCom;
+    for (const bool xq : {true, false}) {
+        DeviceType = xq ? "XQ" : "COM";
+        const std::string names = program.Dir().File(xq ? "names-xq.txt" : "names-com.txt");
+        DeviceSimulator sim(program.SettingsFile(), kCom,
+                            {QStringLiteral("receive"), QStringLiteral("--once"),
+                             QStringLiteral("--names"), Q(names)});
+        QVERIFY(!sim.Published().isEmpty());
+        DuringTheCommand during;
+        Repeat pressS(150, [&] {
+            during.Look();
+            PressInTransferWindow(Qt::Key_S);
+        });
+        MainFrm->PCzuMessgert1->trigger();
+        QVERIFY(sim.Finished(5000));
+        QVERIFY(Lines().contains(QStringLiteral("Daten wurden korrekt gelesen bzw. geschrieben")));
+        QVERIFY(during.seen && during.commandsOff && during.transferWindowUsable);
+        QCOMPARE(ReadBytes(names), xq ? std::string("M\x81ller,Hauptstra\xE1"
+                                                    "e 1,K\x94ln\r\nB\x84r,Weg 2,\x99hringen\r\n")
+                                      : std::string("M\xFCller,Hauptstra\xDF"
+                                                    "e 1,K\xF6ln\r\nB\xE4r,Weg 2,\xD6hringen\r\n"));
+        QVERIFY(TransferFrm->isVisible());
+        QCOMPARE(CardFileName, cards);
+        QVERIFY(!DataChanged);
+        QVERIFY(MainFrm->menuBar()->isEnabled());
+    }
+}
+
+void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+    const std::string target = program.Dir().File("ziel.csv");
+    std::string five;
+    for (int i = 1; i <= 5; ++i) {
+        five += Card("Alt " + std::to_string(i), "Gasse", "Bonn");
+    }
+    WriteBytes(target, five);
+    // Three records; the names come in the device's DOS code page.
+    std::string records;
+    for (const char* name : {"M\x81ller", "B\x84r", "Gr\x94\xE1"}) {
+        records += WorkedExample().Put(59, Padded(name, 20)).Text();
+    }
+    WriteBytes(program.Dir().File("device.raw"), records);
+    Open(cards);
+    MainFrm->SetCurrentCell(0, 2);
+
+    ComPort = kCom;
+    DeviceType = "XQ";
+    DeviceSimulator sim(program.SettingsFile(), kCom,
+                        {QStringLiteral("send"), QStringLiteral("--once"), QStringLiteral("--file"),
+                         Q(program.Dir().File("device.raw")), QStringLiteral("--delay"),
+                         QStringLiteral("200")});
+    QVERIFY(!sim.Published().isEmpty());
+    TFileDialog::QueueFileName(Q(target));
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    DuringTheCommand during;
+    Repeat look(200, [&] { during.Look(); });
+    MainFrm->MessgertzuPC1->trigger();
+
+    // The save dialog started from the current card file.
+    QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog1);
+    QCOMPARE(MainFrm->SaveDialog1.DefaultExt, QStringLiteral("CSV"));
+    QVERIFY(during.seen && during.commandsOff && during.transferWindowUsable);
+    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+
+    const std::string written = ReadBytes(target);
+    QCOMPARE(LineCount(written), 8);
+    QCOMPARE(written.substr(0, five.size()), five);
+    QCOMPARE(CardCount(), 8);
+    QCOMPARE(Cell(0, 1), std::string("Alt 1"));
+    // The device's name field keeps its blanks.
+    QCOMPARE(Cell(0, 6), Padded("M\xFCller", 20));
+    QCOMPARE(Cell(0, 7), Padded("B\xE4r", 20));
+    QCOMPARE(Cell(0, 8), Padded("Gr\xF6\xDF", 20));
+    QCOMPARE(Cell(1, 6), Padded("Weg 1", 20));
+    QCOMPARE(CardFileName, target);
+    QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [ziel.csv]"));
+    QVERIFY(!DataChanged);
+    QVERIFY(!TransferFrm->isVisible());
+    QVERIFY(Lines().contains(QStringLiteral("Daten gespeichert")));
+    QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
+    QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 1));
+    QVERIFY(MainFrm->menuBar()->isEnabled());
+    // The card file that was open is left alone.
+    QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+}
+
+void TransferFlowsTest::failedReceiveSavesNothing() {
+    ProgramUnderTest program;
+    const std::string target = program.Dir().File("ziel.csv");
+    const std::string before = Card("Alt", "Gasse", "Bonn") + "kaputt,\r\n";
+    WriteBytes(target, before);
+    ComPort = kCom;
+    DeviceType = "COM";
+    // A device that never sends: the user gives up with ESC, then by closing the main window.
+    DeviceSimulator sim(program.SettingsFile(), kCom,
+                        {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("3"),
+                         QStringLiteral("--delay"), QStringLiteral("60000")});
+    QVERIFY(!sim.Published().isEmpty());
+    for (const bool byClose : {false, true}) {
+        TFileDialog::QueueFileName(Q(target));
+        TUeberschreibFrm::QueueAnswer(smOverwrite);
+        Repeat abort(300, [byClose] {
+            if (byClose) {
+                MainFrm->close();
+            } else {
+                PressInTransferWindow(Qt::Key_Escape);
+            }
+        });
+        MainFrm->MessgertzuPC1->trigger();
+        QCOMPARE(ReadBytes(target), before);
+        QVERIFY(MainFrm->isVisible());
+        QVERIFY(TransferFrm->isVisible());
+        QVERIFY(Lines().contains(QStringLiteral("Abbruch durch Benutzer")));
+        // A new table: one empty card.
+        QCOMPARE(CardCount(), 1);
+        QCOMPARE(Cell(0, 1), std::string());
+        QCOMPARE(CardFileName, std::string());
+        QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
+        QVERIFY(MainFrm->menuBar()->isEnabled());
+    }
+
+    // A target that does not exist asks nothing, whatever the last answer was.
+    SaveMode = smCancel;
+    ComPort = 0;
+    const int shown = TUeberschreibFrm::TimesShown();
+    const std::string missing = program.Dir().File("neu.csv");
+    TFileDialog::QueueFileName(Q(missing));
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
+    QCOMPARE(Lines().first(), QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen"));
+    QVERIFY(!FileExists(missing));
+}
+
+void TransferFlowsTest::memoryCardRoundTrip() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    const std::string original = Card("M\xFCller",
+                                      "Hauptstra\xDF"
+                                      "e 1",
+                                      "K\xF6ln") +
+                                 Card("Bauer", "Weg 2", "Hof");
+    WriteBytes(cards, original);
+    Open(cards);
+    DeviceType = "MMC";
+
+    const std::string mmc = program.Dir().File("eigene.TXT");
+    TFileDialog::QueueFileName(Q(mmc));
+    MainFrm->PCzuMessgert1->trigger();
+    QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog2);
+    QVERIFY(MainFrm->SaveDialog2.OverwritePrompt);
+    QCOMPARE(MainFrm->SaveDialog2.DefaultExt, QStringLiteral("TXT"));
+    QCOMPARE(MmcFileName, mmc);
+    const std::string transfer = ReadBytes(mmc);
+    QCOMPARE(LineCount(transfer), 2);
+    const std::string first = std::string(36, ',') + "M\xFCller,Hauptstra\xDF"
+                                                     "e 1,K\xF6ln,,,";
+    QCOMPARE(transfer.substr(0, first.size()), first);
+    QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
+    QVERIFY(TransferFrm->isVisible());
+    QCOMPARE(CardFileName, cards);
+    QVERIFY(IsEmptyFile(TempCardFile));
+
+    // The name the device looks for is proposed again, not the one chosen last.
+    TFileDialog::QueueFileName(QString());
+    MainFrm->PCzuMessgert1->trigger();
+    QCOMPARE(MainFrm->SaveDialog2.FileName, QStringLiteral("T7QKX.TXT"));
+    QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
+
+    // Back again: the open dialog starts with the memory-card file.
+    TFileDialog::QueueFileName(QString());
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(TFileDialog::LastShown(), &MainFrm->OpenDialog2);
+    QCOMPARE(MainFrm->OpenDialog2.FileName, Q(mmc));
+    QCOMPARE(MainFrm->OpenDialog2.Title, QString::fromUtf8("MMC-Datei auswählen"));
+    QVERIFY(MainFrm->OpenDialog2.FileMustExist);
+    QCOMPARE(ReadBytes(cards), original);
+
+    WriteBytes(cards, Card("Alt", "Gasse", "Bonn"));
+    TFileDialog::QueueFileName(Q(mmc));
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+    QCOMPARE(CardCount(), 2);
+    for (int row : {1, 2}) {
+        const auto fields = CardFields(original)[static_cast<size_t>(row - 1)];
+        for (int col = 0; col < 3; ++col) {
+            QCOMPARE(Cell(col, row), fields[static_cast<size_t>(col)]);
+        }
+    }
+    QCOMPARE(LineCount(ReadBytes(cards)), 2);
+    QCOMPARE(CardFields(ReadBytes(cards))[0][0], std::string("M\xFCller"));
+    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [kunden.csv]"));
+    QVERIFY(!DataChanged);
+    QVERIFY(!TransferFrm->isVisible());
+    QCOMPARE(Lines(), QStringList{QStringLiteral("Bearbeitung abgeschlossen")});
+    QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
+    QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 1));
+    QVERIFY(IsEmptyFile(TempCardFile));
+}
+
+void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
+    ProgramUnderTest program;
+    DeviceType = "MMC";
+    const std::string mmc = program.Dir().File("T7QKX.TXT");
+    WriteBytes(mmc, TransferLineForCard({"Abel", "Weg 1", "Ulm"}, 3) + "\r\n" +
+                        TransferLineForCard({"Bauer", "Weg 2", "Hof"}, 3) + "\r\n");
+
+    // Without a card file there is no question; the write asks for a name.
+    const int shown = TUeberschreibFrm::TimesShown();
+    TFileDialog::QueueFileName(Q(mmc));
+    TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
+    const std::string saved = program.Dir().File("neu.CSV");
+    QCOMPARE(CardFileName, saved);
+    QCOMPARE(LineCount(ReadBytes(saved)), 2);
+    QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
+    QCOMPARE(Cell(0, 2), std::string("Bauer"));
+
+    // No name given: the cards stay in the grid, unsaved and marked as changed.
+    MainFrm->Neu1->trigger();
+    TFileDialog::QueueFileName(Q(mmc));
+    TFileDialog::QueueFileName(QString());
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
+    QCOMPARE(CardCount(), 2);
+    QCOMPARE(Cell(2, 1), std::string("Ulm"));
+    QCOMPARE(CardFileName, std::string());
+    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
+    QVERIFY(!TransferFrm->isVisible());
+    QCOMPARE(LineCount(ReadBytes(saved)), 2);
+}
+
+void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+    const std::string target = program.Dir().File("ziel.csv");
+    WriteBytes(target, Card("Alt", "Gasse", "Bonn"));
+    Open(cards);
+    const QString title = MainFrm->TitleText();
+    auto showSecondCard = [] {
+        // The user clicks the first card, then the second.
+        MainFrm->SetCurrentCell(0, 1);
+        MainFrm->SetCurrentCell(0, 2);
+        QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
+    };
+    auto unchanged = [&] {
+        QCOMPARE(CardFileName, cards);
+        QCOMPARE(CardCount(), 2);
+        QCOMPARE(Cell(0, 2), std::string("Bauer"));
+        QCOMPARE(MainFrm->TitleText(), title);
+        QCOMPARE(ReadBytes(target), Card("Alt", "Gasse", "Bonn"));
+        QVERIFY(!TransferFrm->isVisible());
+    };
+
+    for (const char* type : {"COM", "MMC"}) {
+        DeviceType = type;
+        // A cancelled file dialog only shows the first card's values again.
+        showSecondCard();
+        TFileDialog::QueueFileName(QString());
+        MainFrm->MessgertzuPC1->trigger();
+        QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 1));
+        unchanged();
+    }
+    // The save dialog was preset with the current card file.
+    QCOMPARE(MainFrm->SaveDialog1.FileName, Q(cards));
+
+    // "Abbruch" for the serial target and for the current card file ends the command at once.
+    DeviceType = "COM";
+    showSecondCard();
+    TFileDialog::QueueFileName(Q(target));
+    TUeberschreibFrm::QueueAnswer(smCancel);
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
+    unchanged();
+
+    DeviceType = "MMC";
+    const std::string mmc = program.Dir().File("T7QKX.TXT");
+    WriteBytes(mmc, TransferLineForCard({"Neu", "Weg", "Ort"}, 3) + "\r\n");
+    TFileDialog::QueueFileName(Q(mmc));
+    TUeberschreibFrm::QueueAnswer(smCancel);
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
+    unchanged();
+    QCOMPARE(MmcFileName, mmc);
+    QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+}
+
+void TransferFlowsTest::unsavedChangesStopTheReceive() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("Abel", "Weg 1", "Ulm"));
+    const std::string target = program.Dir().File("ziel.csv");
+    WriteBytes(target, Card("Alt", "Gasse", "Bonn"));
+    Open(cards);
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
+                                          QString::fromUtf8("Abelé"), Qt::EditRole));
+    QVERIFY(DataChanged);
+
+    // Yes to saving the typed changes, then the save dialog is cancelled.
+    DeviceType = "COM";
+    TFileDialog::QueueFileName(Q(target));
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    DialogAutomation::QueueAnswer(true);
+    TFileDialog::QueueFileName(QString());
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
+    QCOMPARE(TFileDialog::PendingFileNames(), 0);
+    QCOMPARE(Cell(0, 1), std::string("Abel\xE9"));
+    QVERIFY(DataChanged);
+    QCOMPARE(CardFileName, cards);
+    QVERIFY(!TransferFrm->isVisible());
+    QCOMPARE(ReadBytes(target), Card("Alt", "Gasse", "Bonn"));
+}
+
+void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
+    ProgramUnderTest program;
+    const std::string cards = program.Dir().File("kunden.csv");
+    WriteBytes(cards, Card("Abel", "Weg 1", "Ulm"));
+    Open(cards);
+    DeviceType = "MMC";
+    const std::string unreachable = program.Dir().File("fehlt/T7QKX.TXT");
+    TFileDialog::QueueFileName(Q(unreachable));
+    MainFrm->PCzuMessgert1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(),
+             QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
+    QCOMPARE(CardFileName, cards);
+    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
+
+    // A memory-card file that has gone by the time it is read.
+    TFileDialog::QueueFileName(Q(program.Dir().File("weg.TXT")));
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
+    QCOMPARE(CardFileName, std::string());
+    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(MainFrm->menuBar()->isEnabled());
+}
+
+QTEST_MAIN(TransferFlowsTest)
+#include "TransferFlows_guitest.moc"
