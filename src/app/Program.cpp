@@ -7,12 +7,21 @@
 #include "platform/TextCodec.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 
 int RunProgram(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fendro"));
     // No display name: on X11 Qt would append it to every window caption.
+    // Qt's own dialogs (file, printer) speak German like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     SetProgramFileName(ToUtf8(QCoreApplication::applicationFilePath()));
     // An installed program cannot write its own folder; the user's folder then keeps the file.
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

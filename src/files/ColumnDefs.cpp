@@ -3,6 +3,9 @@
 #include "files/FileErrors.h"
 #include "files/IniFile.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 constexpr size_t kMaxDefinitionLength = 255;
 }
@@ -60,7 +63,9 @@ GridLayout BuildGridLayout(const std::vector<std::string>& values) {
         layout.captions.push_back(GetDefCaption(value));
         int width = -1;
         if (page == "Page1") {
-            width = StrToInt(GetDefWidth(value)) * 7;
+            // A hostile width must not overflow; the fixed widths replace it anyway.
+            const long long pixels = static_cast<long long>(StrToInt(GetDefWidth(value))) * 7;
+            width = static_cast<int>(std::clamp<long long>(pixels, INT_MIN, INT_MAX));
         } else if (page == "Page2") {
             layout.valueCaptions.push_back(GetDefCaption(value));
         }

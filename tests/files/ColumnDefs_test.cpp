@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 std::vector<std::string> Definitions(const std::string& section) {
@@ -66,6 +68,8 @@ TEST(ColumnDefs, BadWidthStopsTheLayoutWithTheConversionMessage) {
     EXPECT_THROW(BuildGridLayout({"A,Page1,"}), EConvertError);
     EXPECT_EQ(BuildGridLayout({"A,Page1,$10"}).provisionalWidths[0], 16 * 7);
     EXPECT_EQ(BuildGridLayout({"A,Page1,0"}).provisionalWidths[0], 0);
+    EXPECT_EQ(BuildGridLayout({"A,Page1,$7FFFFFFF"}).provisionalWidths[0], INT_MAX);
+    EXPECT_EQ(BuildGridLayout({"A,Page1,-2147483648"}).provisionalWidths[0], INT_MIN);
     // A bad width on a page that is not "Page1" is never read.
     EXPECT_NO_THROW(BuildGridLayout({"A,Page2,x"}));
 }

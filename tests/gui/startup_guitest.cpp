@@ -175,11 +175,13 @@ void StartupTest::quitAfterACancelledSaveAsksAgainAndCloses() {
 }
 
 void StartupTest::closeButtonAsksOnceAndClosesWhateverTheAnswer() {
-    ProgramUnderTest program;
-    MainFrm->InsertCard(); // not typed: no question
-    MainFrm->close();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
-    QVERIFY(!MainFrm->isVisible());
+    {
+        ProgramUnderTest program;
+        MainFrm->InsertCard(); // not typed: no question
+        MainFrm->close();
+        QVERIFY(DialogAutomation::TakeShown().isEmpty());
+        QVERIFY(!MainFrm->isVisible());
+    }
 
     ProgramUnderTest second;
     TypeIntoFirstCard(QStringLiteral("Meier"));
