@@ -5,6 +5,7 @@
 #include "exchange/uTransferFrm.h"
 #include "files/uGlobal.h"
 #include "platform/QtSerialPort.h"
+#include "support/DeviceSimulator.h"
 #include "support/TempDir.h"
 
 #include <QElapsedTimer>
@@ -20,43 +21,11 @@ const QString kDevsim = QStringLiteral(FENDRO_BINARY_DIR "/fendro-devsim");
 const QString kTool = QStringLiteral(FENDRO_BINARY_DIR "/fendro-tool");
 constexpr int kCom = 9;
 
-// fendro-devsim, running until the test ends.
-class Simulator {
+// fendro-devsim serving one opening of the port, until the test ends.
+class Simulator : public DeviceSimulator {
 public:
-    Simulator(const TempDir& dir, QStringList args) : ini_(dir.File("fendro.ini")) {
-        args << QStringLiteral("--once") << QStringLiteral("--com") << QString::number(kCom)
-             << QStringLiteral("--ini") << QString::fromStdString(ini_);
-        process_.start(kDevsim, args);
-    }
-    ~Simulator() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    // Waits for the published path; empty when the simulator did not come up.
-    QString Published() {
-        QElapsedTimer t;
-        t.start();
-        while (!process_.canReadLine() && t.elapsed() < 5000) {
-            process_.waitForReadyRead(100);
-        }
-        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-        return line.section(QStringLiteral(" = "), 1);
-    }
-    bool Finished(int ms) { return process_.waitForFinished(ms); }
-    // What the simulator reported so far.
-    QString Report() {
-        report_ += QString::fromUtf8(process_.readAllStandardError());
-        return report_;
-    }
-    void Kill() { process_.kill(); }
-    QProcess& Process() { return process_; }
-
-private:
-    std::string ini_;
-    QProcess process_;
-    QString report_;
+    Simulator(const TempDir& dir, QStringList args)
+        : DeviceSimulator(dir.File("fendro.ini"), kCom, args << QStringLiteral("--once")) {}
 };
 
 std::string SendLine(const std::string& name, const std::string& street, const std::string& town) {

@@ -37,7 +37,15 @@ public:
         return line.section(QStringLiteral(" = "), 1);
     }
     bool Finished(int ms) { return process_.waitForFinished(ms); }
+    // What the simulator reported so far.
+    QString Report() {
+        report_ += QString::fromUtf8(process_.readAllStandardError());
+        return report_;
+    }
+    void Kill() { process_.kill(); }
+    QProcess& Process() { return process_; }
 
 private:
     QProcess process_;
+    QString report_;
 };
