@@ -141,8 +141,8 @@ def anchors():
     rows.append(("Python csv: sort by name (stable)",
                  f"{best_of(3, lambda: sorted(loaded, key=lambda r: r[0])):.1f} ms", "anchor"))
     try:
-        sort_cmd = ["sort", "-s", "-t", ",", "-k1,1", CARDS, "-o", os.devnull]
-        rows.append(("GNU sort -s -t, -k1,1 (load, sort, write)",
+        sort_cmd = ["sort", "-s", "-t", ",", "-k1,1", "-k2,2", "-k3,3", CARDS, "-o", os.devnull]
+        rows.append(("GNU sort -s -t, -k1,1 -k2,2 -k3,3 (load, sort, write)",
                      f"{best_of(3, command(sort_cmd, c_env)):.1f} ms", "anchor, LC_ALL=C"))
     except (OSError, subprocess.CalledProcessError) as e:
         rows.append(("GNU sort", "n/a", str(e)[:60]))
