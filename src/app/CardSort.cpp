@@ -59,13 +59,20 @@ std::vector<int> SortGridRanked(CardTable& table, const std::vector<int>& keys,
     const size_t cards = static_cast<size_t>(rows > 1 ? rows - 1 : 0);
     const size_t width = keys.size();
 
-    // Each card's key as numbers: the rank of its text in each key column.
+    // Each card's key as numbers: the rank of its text in each key column. A later column only
+    // matters for cards whose earlier keys tie with another card, so only their texts are
+    // collated; the others keep 0 there.
     std::vector<int> key(cards * width);
+    std::vector<int> group(cards, 0); // cards with equal earlier keys share a group
+    std::vector<int> groupSize(1, static_cast<int>(cards));
     for (size_t k = 0; k < width; ++k) {
         std::unordered_map<std::string_view, int> ids;
         std::vector<std::string> distinct;
-        std::vector<int> idOfCard(cards);
+        std::vector<int> idOfCard(cards, -1);
         for (size_t i = 0; i < cards; ++i) {
+            if (groupSize[static_cast<size_t>(group[i])] < 2) {
+                continue;
+            }
             const std::string& text = table.Cell(keys[k], static_cast<int>(i) + 1);
             const auto [it, added] = ids.emplace(text, static_cast<int>(distinct.size()));
             if (added) {
@@ -73,10 +80,22 @@ std::vector<int> SortGridRanked(CardTable& table, const std::vector<int>& keys,
             }
             idOfCard[i] = it->second;
         }
-        const std::vector<int> ranks = rank(distinct);
+        const std::vector<int> ranks = distinct.empty() ? std::vector<int>() : rank(distinct);
+        std::unordered_map<long long, int> nextGroupOf;
+        std::vector<int> nextSize;
         for (size_t i = 0; i < cards; ++i) {
-            key[i * width + k] = ranks[static_cast<size_t>(idOfCard[i])];
+            const int r = idOfCard[i] < 0 ? 0 : ranks[static_cast<size_t>(idOfCard[i])];
+            key[i * width + k] = r;
+            const long long pair =
+                (static_cast<long long>(group[i]) << 32) | static_cast<unsigned>(r);
+            const auto [it, added] = nextGroupOf.emplace(pair, static_cast<int>(nextSize.size()));
+            if (added) {
+                nextSize.push_back(0);
+            }
+            ++nextSize[static_cast<size_t>(it->second)];
+            group[i] = it->second;
         }
+        groupSize.swap(nextSize);
     }
 
     std::vector<int> order(cards);
