@@ -28,10 +28,6 @@ TMainFrm* MainFrm = nullptr;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The picture of the first page: a boiler with its flue and the probe of the analyser.
 QPixmap MakePicture() {
     QPixmap pixmap(180, 130);
@@ -131,7 +127,7 @@ void TMainFrm::BuildWindow() {
     right->addStretch(1);
     page1->addLayout(right);
     page1->addStretch(1);
-    PageControl1->addTab(TabSheet1, U("       Übesicht Karteikarten      "));
+    PageControl1->addTab(TabSheet1, FromUtf8("       Übesicht Karteikarten      "));
 
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
@@ -145,7 +141,7 @@ void TMainFrm::BuildWindow() {
     StringGrid3 = new QTableWidget(kViewRows, kViewCols);
     StringGrid3->setObjectName(QStringLiteral("StringGrid3"));
     page2->addWidget(StringGrid3, 1);
-    PageControl1->addTab(TabSheet2, U("    Messdaten    "));
+    PageControl1->addTab(TabSheet2, FromUtf8("    Messdaten    "));
     PageControl1->setCurrentWidget(TabSheet2);
 
     auto* bar = new QStatusBar;
@@ -182,61 +178,67 @@ void TMainFrm::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    Datei1 = bar->addMenu(U("&Datei"));
+    Datei1 = bar->addMenu(FromUtf8("&Datei"));
     Datei1->setObjectName(QStringLiteral("Datei1"));
-    Neu1 = AddCommand(Datei1, "Neu1", U("&Neu"), &TMainFrm::Neu1Click);
-    Oeffnen1 = AddCommand(Datei1, "Oeffnen1", U("&Öffnen"), &TMainFrm::Oeffnen1Click);
-    Speichern1 = AddCommand(Datei1, "Speichern1", U("&Speichern"), &TMainFrm::Speichern1Click);
-    Speichernunter1 = AddCommand(Datei1, "Speichernunter1", U("&Speichern unter..."),
+    Neu1 = AddCommand(Datei1, "Neu1", FromUtf8("&Neu"), &TMainFrm::Neu1Click);
+    Oeffnen1 = AddCommand(Datei1, "Oeffnen1", FromUtf8("&Öffnen"), &TMainFrm::Oeffnen1Click);
+    Speichern1 =
+        AddCommand(Datei1, "Speichern1", FromUtf8("&Speichern"), &TMainFrm::Speichern1Click);
+    Speichernunter1 = AddCommand(Datei1, "Speichernunter1", FromUtf8("&Speichern unter..."),
                                  &TMainFrm::Speichernunter1Click);
-    Export1 = AddCommand(Datei1, "Export1", U("Export..."), nullptr);
+    Export1 = AddCommand(Datei1, "Export1", FromUtf8("Export..."), nullptr);
     Datei1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    DruckerEinrichten1 = AddCommand(Datei1, "DruckerEinrichten1", U("&Drucker Einrichten..."),
-                                    &TMainFrm::DruckerEinrichten1Click);
-    DruckenKarteikarte1 = AddCommand(Datei1, "DruckenKarteikarte1", U("&Drucken Karteikarte"),
-                                     &TMainFrm::DruckenKarteikarte1Click);
-    DruckenListe1 =
-        AddCommand(Datei1, "DruckenListe1", U("&Drucken Liste"), &TMainFrm::DruckenListe1Click);
+    DruckerEinrichten1 =
+        AddCommand(Datei1, "DruckerEinrichten1", FromUtf8("&Drucker Einrichten..."),
+                   &TMainFrm::DruckerEinrichten1Click);
+    DruckenKarteikarte1 =
+        AddCommand(Datei1, "DruckenKarteikarte1", FromUtf8("&Drucken Karteikarte"),
+                   &TMainFrm::DruckenKarteikarte1Click);
+    DruckenListe1 = AddCommand(Datei1, "DruckenListe1", FromUtf8("&Drucken Liste"),
+                               &TMainFrm::DruckenListe1Click);
     Datei1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Beenden1 = AddCommand(Datei1, "Beenden1", U("&Beenden"), &TMainFrm::Beenden1Click);
+    Beenden1 = AddCommand(Datei1, "Beenden1", FromUtf8("&Beenden"), &TMainFrm::Beenden1Click);
 
-    Karteikarte1 = bar->addMenu(U("&Karteikarte"));
+    Karteikarte1 = bar->addMenu(FromUtf8("&Karteikarte"));
     Karteikarte1->setObjectName(QStringLiteral("Karteikarte1"));
     KarteikarteEinfgen1 =
-        AddCommand(Karteikarte1, "KarteikarteEinfgen1", U("&Karteikarte Einfügen"),
+        AddCommand(Karteikarte1, "KarteikarteEinfgen1", FromUtf8("&Karteikarte Einfügen"),
                    &TMainFrm::KarteikarteEinfgen1Click);
-    KarteikarteLschen1 = AddCommand(Karteikarte1, "KarteikarteLschen1", U("Karteikarte &Löschen"),
-                                    &TMainFrm::KarteikarteLschen1Click);
-    KarteikarteSuchen1 = AddCommand(Karteikarte1, "KarteikarteSuchen1", U("Karteikarte &Suchen"),
-                                    &TMainFrm::KarteikarteSuchen1Click);
+    KarteikarteLschen1 =
+        AddCommand(Karteikarte1, "KarteikarteLschen1", FromUtf8("Karteikarte &Löschen"),
+                   &TMainFrm::KarteikarteLschen1Click);
+    KarteikarteSuchen1 =
+        AddCommand(Karteikarte1, "KarteikarteSuchen1", FromUtf8("Karteikarte &Suchen"),
+                   &TMainFrm::KarteikarteSuchen1Click);
     Karteikarte1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    Sortieren1 = Karteikarte1->addMenu(U("S&ortieren"));
+    Sortieren1 = Karteikarte1->addMenu(FromUtf8("S&ortieren"));
     Sortieren1->setObjectName(QStringLiteral("Sortieren1"));
-    nachName1 = AddCommand(Sortieren1, "nachName1", U("nach &Name"), &TMainFrm::nachName1Click);
-    nachStrasse1 =
-        AddCommand(Sortieren1, "nachStrasse1", U("&nach &Strasse"), &TMainFrm::nachStrasse1Click);
-    nachOrt1 = AddCommand(Sortieren1, "nachOrt1", U("nach &Ort"), &TMainFrm::nachOrt1Click);
+    nachName1 =
+        AddCommand(Sortieren1, "nachName1", FromUtf8("nach &Name"), &TMainFrm::nachName1Click);
+    nachStrasse1 = AddCommand(Sortieren1, "nachStrasse1", FromUtf8("&nach &Strasse"),
+                              &TMainFrm::nachStrasse1Click);
+    nachOrt1 = AddCommand(Sortieren1, "nachOrt1", FromUtf8("nach &Ort"), &TMainFrm::nachOrt1Click);
 
-    bertragung1 = bar->addMenu(U("Übertragung"));
+    bertragung1 = bar->addMenu(FromUtf8("Übertragung"));
     bertragung1->setObjectName(QStringLiteral("bertragung1"));
-    PCzuMessgert1 = AddCommand(bertragung1, "PCzuMessgert1", U("&PC zu Messgerät"),
+    PCzuMessgert1 = AddCommand(bertragung1, "PCzuMessgert1", FromUtf8("&PC zu Messgerät"),
                                &TMainFrm::PCzuMessgert1Click);
-    MessgertzuPC1 = AddCommand(bertragung1, "MessgertzuPC1", U("&Messgerät zu PC"),
+    MessgertzuPC1 = AddCommand(bertragung1, "MessgertzuPC1", FromUtf8("&Messgerät zu PC"),
                                &TMainFrm::MessgertzuPC1Click);
 
-    Einstellungen1 = bar->addMenu(U("&Einstellungen"));
+    Einstellungen1 = bar->addMenu(FromUtf8("&Einstellungen"));
     Einstellungen1->setObjectName(QStringLiteral("Einstellungen1"));
-    Verbindung1 =
-        AddCommand(Einstellungen1, "Verbindung1", U("&Verbindung"), &TMainFrm::Verbindung1Click);
-    Brennstoffarten1 = AddCommand(Einstellungen1, "Brennstoffarten1", U("&Brennstoffarten"),
+    Verbindung1 = AddCommand(Einstellungen1, "Verbindung1", FromUtf8("&Verbindung"),
+                             &TMainFrm::Verbindung1Click);
+    Brennstoffarten1 = AddCommand(Einstellungen1, "Brennstoffarten1", FromUtf8("&Brennstoffarten"),
                                   &TMainFrm::Brennstoffarten1Click);
     Testdatenerzeugen1 =
-        AddCommand(Einstellungen1, "Testdatenerzeugen1", U("&Testdatenerzeugen"), nullptr);
+        AddCommand(Einstellungen1, "Testdatenerzeugen1", FromUtf8("&Testdatenerzeugen"), nullptr);
     Testdatenerzeugen1->setVisible(false);
 
-    Hilfe1 = bar->addMenu(U("&Hilfe"));
+    Hilfe1 = bar->addMenu(FromUtf8("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    N3 = AddCommand(Hilfe1, "N3", U("&Inhalt"), &TMainFrm::N3Click);
+    N3 = AddCommand(Hilfe1, "N3", FromUtf8("&Inhalt"), &TMainFrm::N3Click);
 
     Neu1->setShortcut(QKeySequence::New);
     Oeffnen1->setShortcut(QKeySequence::Open);
@@ -248,33 +250,33 @@ void TMainFrm::BuildMenu() {
 }
 
 void TMainFrm::SetCaptions() {
-    Datei1->setTitle(U("Datei"));
-    Neu1->setText(U("Neu"));
-    Oeffnen1->setText(U("Öffnen..."));
-    Speichern1->setText(U("Speichern"));
-    Speichernunter1->setText(U("Speichern als..."));
-    DruckerEinrichten1->setText(U("Drucker einstellen..."));
-    DruckenKarteikarte1->setText(U("Karteikarte drucken"));
-    DruckenListe1->setText(U("Liste drucken"));
-    Beenden1->setText(U("Beenden"));
-    Karteikarte1->setTitle(U("Karteikarte"));
-    KarteikarteEinfgen1->setText(U("Karteikarte hinzufügen"));
-    KarteikarteLschen1->setText(U("Karteikarte löschen"));
-    KarteikarteSuchen1->setText(U("Suchen..."));
-    Sortieren1->setTitle(U("Sortieren"));
-    nachName1->setText(U("nach Name"));
-    nachStrasse1->setText(U("nach Strasse"));
-    nachOrt1->setText(U("nach Ort"));
-    bertragung1->setTitle(U("Übertragung"));
-    PCzuMessgert1->setText(U("PC zum Messgerät"));
-    MessgertzuPC1->setText(U("Messgerät zum PC"));
-    Einstellungen1->setTitle(U("Einstellung"));
-    Verbindung1->setText(U("Verbindung"));
-    Brennstoffarten1->setText(U("Brennstoffarten"));
-    Hilfe1->setTitle(U("Hilfe"));
-    N3->setText(U("Inhalt"));
-    PageControl1->setTabText(0, U("Übersicht Karteikarte"));
-    PageControl1->setTabText(1, U("Messdaten"));
+    Datei1->setTitle(FromUtf8("Datei"));
+    Neu1->setText(FromUtf8("Neu"));
+    Oeffnen1->setText(FromUtf8("Öffnen..."));
+    Speichern1->setText(FromUtf8("Speichern"));
+    Speichernunter1->setText(FromUtf8("Speichern als..."));
+    DruckerEinrichten1->setText(FromUtf8("Drucker einstellen..."));
+    DruckenKarteikarte1->setText(FromUtf8("Karteikarte drucken"));
+    DruckenListe1->setText(FromUtf8("Liste drucken"));
+    Beenden1->setText(FromUtf8("Beenden"));
+    Karteikarte1->setTitle(FromUtf8("Karteikarte"));
+    KarteikarteEinfgen1->setText(FromUtf8("Karteikarte hinzufügen"));
+    KarteikarteLschen1->setText(FromUtf8("Karteikarte löschen"));
+    KarteikarteSuchen1->setText(FromUtf8("Suchen..."));
+    Sortieren1->setTitle(FromUtf8("Sortieren"));
+    nachName1->setText(FromUtf8("nach Name"));
+    nachStrasse1->setText(FromUtf8("nach Strasse"));
+    nachOrt1->setText(FromUtf8("nach Ort"));
+    bertragung1->setTitle(FromUtf8("Übertragung"));
+    PCzuMessgert1->setText(FromUtf8("PC zum Messgerät"));
+    MessgertzuPC1->setText(FromUtf8("Messgerät zum PC"));
+    Einstellungen1->setTitle(FromUtf8("Einstellung"));
+    Verbindung1->setText(FromUtf8("Verbindung"));
+    Brennstoffarten1->setText(FromUtf8("Brennstoffarten"));
+    Hilfe1->setTitle(FromUtf8("Hilfe"));
+    N3->setText(FromUtf8("Inhalt"));
+    PageControl1->setTabText(0, FromUtf8("Übersicht Karteikarte"));
+    PageControl1->setTabText(1, FromUtf8("Messdaten"));
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
@@ -335,7 +337,7 @@ bool TMainFrm::AskSaveChanges() {
     if (!DataChanged) {
         return false;
     }
-    return AskYesNo(U("Daten geändert ?"), U("Speichern"));
+    return AskYesNo(FromUtf8("Daten geändert ?"), FromUtf8("Speichern"));
 }
 
 void TMainFrm::CloseMainWindow() {
@@ -426,7 +428,8 @@ void TMainFrm::Beenden1Click() {
 }
 
 void TMainFrm::KarteikarteLschen1Click() {
-    if (AskYesNo(U("Soll die Karteikarte wirklich gelöscht werden ?"), U("Karteikarte löschen"))) {
+    if (AskYesNo(FromUtf8("Soll die Karteikarte wirklich gelöscht werden ?"),
+                 FromUtf8("Karteikarte löschen"))) {
         DeleteCard();
     }
 }

@@ -26,10 +26,6 @@ TVerbFrm* VerbFrm = nullptr;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // A small plug with its cable, for the device list button.
 QPixmap MakeDeviceListPicture() {
     QPixmap pixmap(19, 19);
@@ -79,9 +75,9 @@ TVerbFrm::TVerbFrm(QWidget* parent) : QDialog(parent) {
         return b;
     };
 
-    Label1 = label("Label1", U("Gerätetyp : "), 8, 16);
-    Label2 = label("Label2", U("COM-Port : "), 8, 48);
-    Label3 = label("Label3", U("Baudrate : "), 8, 80);
+    Label1 = label("Label1", FromUtf8("Gerätetyp : "), 8, 16);
+    Label2 = label("Label2", FromUtf8("COM-Port : "), 8, 48);
+    Label3 = label("Label3", FromUtf8("Baudrate : "), 8, 80);
     ComboBox1 = combo("ComboBox1", 80, 8);
     ComboBox1->addItems({QStringLiteral("COM"), QStringLiteral("MMC")});
     ComboBox1->setCurrentIndex(-1);
@@ -94,9 +90,9 @@ TVerbFrm::TVerbFrm(QWidget* parent) : QDialog(parent) {
     BitBtn1 = button("BitBtn1", QString(), 264, 40, 57, 33);
     BitBtn1->setIcon(QIcon(MakeDeviceListPicture()));
     BitBtn1->setIconSize(QSize(19, 19));
-    BitBtn1->setToolTip(U("Geräteliste"));
-    Button2 = button("Button2", U("&Abbruch"), 80, 112, 75, 25);
-    Button1 = button("Button1", U("&OK"), 168, 112, 75, 25);
+    BitBtn1->setToolTip(FromUtf8("Geräteliste"));
+    Button2 = button("Button2", FromUtf8("&Abbruch"), 80, 112, 75, 25);
+    Button1 = button("Button1", FromUtf8("&OK"), 168, 112, 75, 25);
 
     setTabOrder(ComboBox1, Button1);
     setTabOrder(Button1, Button2);

@@ -1,5 +1,7 @@
 #include "files/uUeberschreibFrm.h"
 
+#include "platform/TextCodec.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -12,23 +14,19 @@ TUeberschreibFrm* UeberschreibFrm = nullptr;
 namespace {
 std::deque<TSaveMode> gAnswers;
 int gTimesShown = 0;
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 } // namespace
 
 TUeberschreibFrm::TUeberschreibFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("UeberschreibFrm"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(U("Die Datei existiert bereits"));
+    setWindowTitle(FromUtf8("Die Datei existiert bereits"));
     setModal(true);
     setFixedSize(297, 125);
-    Label1 = new QLabel(U("Möchten Sie "), this);
+    Label1 = new QLabel(FromUtf8("Möchten Sie "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 8, 281, 16);
     auto addButton = [this](const char* name, const char* caption, int y) {
-        auto* button = new QPushButton(U(caption), this);
+        auto* button = new QPushButton(FromUtf8(caption), this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(8, y, 281, 25);
         button->setAutoDefault(true);
@@ -44,11 +42,11 @@ TUeberschreibFrm::TUeberschreibFrm(QWidget* parent) : QDialog(parent) {
 
 void TUeberschreibFrm::FormShow() {
     ++gTimesShown;
-    setWindowTitle(U("Datei existiert bereits"));
-    Button1->setText(U("Daten an die Datei anhängen"));
-    Button2->setText(U("Datei überschreiben"));
-    Button3->setText(U("Abbruch"));
-    Label1->setText(U("Möchten Sie "));
+    setWindowTitle(FromUtf8("Datei existiert bereits"));
+    Button1->setText(FromUtf8("Daten an die Datei anhängen"));
+    Button2->setText(FromUtf8("Datei überschreiben"));
+    Button3->setText(FromUtf8("Abbruch"));
+    Label1->setText(FromUtf8("Möchten Sie "));
     // Closing by the title bar or Escape leaves this answer.
     SaveMode = smCancel;
     Button3->setFocus();

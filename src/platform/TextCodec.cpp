@@ -38,6 +38,10 @@ QString FromUtf8(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+QString FromUtf8(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 std::string ToUtf8(const QString& text) {
     return text.toStdString();
 }

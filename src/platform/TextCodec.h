@@ -13,4 +13,5 @@ std::string ToAnsiLossy(const QString& text);
 
 // UTF-8 texts of the logic (messages, paths).
 QString FromUtf8(const std::string& utf8);
+QString FromUtf8(const char* utf8);
 std::string ToUtf8(const QString& text);
