@@ -1,0 +1,23 @@
+#pragma once
+// What the device does not measure but the limits depend on. The facts belong to the customer's
+// boiler and are kept in every card after the measured values (columns 25 and on), which the
+// card line of a received record leaves alone.
+
+#include <optional>
+#include <string_view>
+
+constexpr int kColNominalOutput = 25;  // nominal heat output in kW, e.g. "24,5"
+constexpr int kColBurnerKind = 26;     // oil burner: "V" vaporising, "Z" pressure-jet
+constexpr int kColStandardBoiler = 27; // "J" when a standard boiler, "N" otherwise
+constexpr int kColInstallDate = 28;    // date of installation, "TT.MM.JJJJ"
+constexpr int kColAccessionArea = 29;  // "J" when it stood in the accession area before 3.10.1990
+constexpr int kPlantFactColumns = 5;
+
+// The nominal heat output typed into a card: digits with at most one decimal after a comma or a
+// point, blanks around it allowed. Nothing for anything else.
+std::optional<double> ParseNominalOutput(std::string_view text);
+
+// The limit of the flue-gas loss in percent for a boiler of that nominal output (1. BImSchV
+// § 10 Abs. 1): 11 up to 25 kW, 10 up to 50 kW, 9 above, one point more for a standard boiler.
+// Nothing below 4 kW, where no limit applies.
+std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoiler);

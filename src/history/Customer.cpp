@@ -1,0 +1,62 @@
+#include "history/Customer.h"
+
+namespace {
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// Windows-1252: ASCII, the Latin-1 letters (not the multiplication sign), and the four pairs that
+// the code page adds in 0x80-0x9F.
+char Lower(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) {
+        return static_cast<char>(u + 0x20);
+    }
+    switch (u) {
+    case 0x8A: // S caron
+    case 0x8C: // OE
+    case 0x8E: // Z caron
+        return static_cast<char>(u + 0x10);
+    case 0x9F: // Y diaeresis
+        return static_cast<char>(0xFF);
+    default:
+        return c;
+    }
+}
+
+const std::string& CellOrEmpty(const CardTable::Row& row, size_t col) {
+    static const std::string empty;
+    return col < row.size() ? row[col] : empty;
+}
+
+} // namespace
+
+std::string CustomerText(std::string_view text) {
+    size_t b = 0;
+    size_t e = text.size();
+    while (b < e && IsBlank(text[b])) {
+        ++b;
+    }
+    while (e > b && IsBlank(text[e - 1])) {
+        --e;
+    }
+    std::string out(text.substr(b, e - b));
+    for (char& c : out) {
+        c = Lower(c);
+    }
+    return out;
+}
+
+CustomerKey CustomerOf(std::string_view name, std::string_view street, std::string_view town) {
+    return {CustomerText(name), CustomerText(street), CustomerText(town)};
+}
+
+CustomerKey CustomerOf(const CardTable::Row& row) {
+    return CustomerOf(CellOrEmpty(row, 0), CellOrEmpty(row, 1), CellOrEmpty(row, 2));
+}
+
+bool IsCustomer(const CardTable::Row& row, const CustomerKey& key) {
+    // Most cards of a folder belong to someone else: the name alone decides for them.
+    return CustomerText(CellOrEmpty(row, 0)) == key.name && CustomerOf(row) == key;
+}
