@@ -68,11 +68,13 @@ bool ChoosePdfFile(QPrinter& printer, TFileDialog& dialog, QWidget* parent) {
 // where the file went.
 void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print) {
     QPrinter& printer = ProgramPrinter();
+    // Printing into a file is chosen in the set-up dialog; until then a PDF printer is only Qt's
+    // stand-in where no printer is installed, and that is reported.
+    CheckPrinterUsable(printer);
     const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
     if (pdf && !ChoosePdfFile(printer, gPrinter->pdfDialog, window)) {
         return;
     }
-    CheckPrinterUsable(printer);
     {
         QtPrintCanvas canvas(printer);
         print(canvas);
