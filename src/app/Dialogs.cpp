@@ -27,7 +27,9 @@ void ShowMsg(const QString& text) {
         gShown << text;
         return;
     }
-    QMessageBox::information(gParent, kAppTitle, text, QMessageBox::Ok);
+    // A plain message carries no icon; QMessageBox::information would add one.
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, gParent);
+    box.exec();
 }
 
 void ShowInfoMsg(const QString& text, const QString& caption) {

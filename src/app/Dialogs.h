@@ -9,7 +9,7 @@
 
 class QWidget;
 
-// A plain message box with OK, titled "Fendro".
+// A plain message box with OK and no icon, titled "Fendro".
 void ShowMsg(const QString& text);
 
 // The same with a caption of its own and the information icon.

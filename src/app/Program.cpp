@@ -15,6 +15,8 @@
 int RunProgram(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fendro"));
+    // Ties the windows to the desktop entry fendro.desktop (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("fendro"));
     // No display name: on X11 Qt would append it to every window caption.
     // Qt's own dialogs (file, printer) speak German like the rest of the program.
     QTranslator qtTexts;

@@ -2,6 +2,7 @@
 
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
+#include "app/ProgramIcon.h"
 #include "app/WindowTitle.h"
 #include "exchange/SerialLink.h"
 #include "files/Ansi.h"
@@ -85,6 +86,7 @@ void TMainFrm::BuildWindow() {
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
+    setWindowIcon(ProgramIcon());
     resize(640, 538);
     setMinimumSize(630, 300);
 

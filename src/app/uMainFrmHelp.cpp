@@ -5,7 +5,7 @@
 #include "platform/ShellOpen.h"
 
 void TMainFrm::N3Click() {
-    // The document is named relative to the program's folder, which becomes the viewer's
-    // working folder; a missing viewer or document is not reported.
-    ShellOpen(GetAssociatedProgram("PDF"), "DEUTSCH.PDF", ProgramDir());
+    // The document is named relative to the program's folder; a missing viewer or document is
+    // not reported.
+    OpenWithRegisteredProgram("DEUTSCH.PDF", ProgramDir());
 }

@@ -2,31 +2,89 @@
 
 #include "app/uMainFrmPrint.h"
 
+#include "app/Dialogs.h"
+#include "app/TFileDialog.h"
 #include "app/uMainFrm.h"
 #include "files/uGlobal.h"
+#include "platform/TextCodec.h"
 #include "printing/PrintLayout.h"
 #include "printing/QtPrintCanvas.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 
 namespace {
 
 // Ties the printer's lifetime to the main window, so a new set of forms starts with the
-// system's default printer again.
+// system's default printer again. The PDF file dialog keeps its folder from job to job.
 class PrinterHolder : public QObject {
 public:
     explicit PrinterHolder(QObject* parent) : QObject(parent) {}
     QPrinter printer{QPrinter::HighResolution};
+    TFileDialog pdfDialog{TFileDialog::Save};
 };
 
 QPointer<PrinterHolder> gPrinter;
 std::function<bool(QPrinter&)> gSetupAnswer;
+
+// The name offered for a PDF: the card file's, with ".pdf"; without a card file the last PDF.
+QString ProposedPdfName(const QString& lastPdf) {
+    if (CardFileName.empty()) {
+        return lastPdf.isEmpty() ? QStringLiteral("fendro.pdf") : lastPdf;
+    }
+    const QFileInfo card(FromUtf8(CardFileName));
+    return card.dir().filePath(card.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+// A job into a PDF file asks for the file each time, so that no job silently replaces the PDF
+// of an earlier one. False when the user cancels or keeps the existing file.
+bool ChoosePdfFile(QPrinter& printer, TFileDialog& dialog, QWidget* parent) {
+    dialog.Title = QStringLiteral("In PDF-Datei drucken");
+    dialog.Filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    dialog.DefaultExt = QStringLiteral("pdf");
+    dialog.FileName = ProposedPdfName(printer.outputFileName());
+    if (!dialog.Execute(parent)) {
+        return false;
+    }
+    if (QFileInfo::exists(dialog.FileName) &&
+        !AskYesNo(QString::fromUtf8("Die Datei %1 gibt es schon.\nSoll sie ersetzt werden?")
+                      .arg(QDir::toNativeSeparators(dialog.FileName)),
+                  QStringLiteral("PDF-Datei ersetzen"))) {
+        return false;
+    }
+    printer.setOutputFileName(dialog.FileName);
+    return true;
+}
+
+// Runs one job on the program's printer; a job into a PDF file then says in the status bar
+// where the file went.
+void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print) {
+    QPrinter& printer = ProgramPrinter();
+    // Printing into a file is chosen in the set-up dialog; until then a PDF printer is only Qt's
+    // stand-in where no printer is installed, and that is reported.
+    CheckPrinterUsable(printer);
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf && !ChoosePdfFile(printer, gPrinter->pdfDialog, window)) {
+        return;
+    }
+    {
+        QtPrintCanvas canvas(printer);
+        print(canvas);
+    }
+    if (pdf) {
+        window->statusBar()->showMessage(
+            QString::fromUtf8("Gedruckt in die PDF-Datei %1")
+                .arg(QDir::toNativeSeparators(printer.outputFileName())));
+    }
+}
 
 } // namespace
 
@@ -65,16 +123,14 @@ void TMainFrm::DruckerEinrichten1Click() {
 }
 
 void TMainFrm::DruckenKarteikarte1Click() {
-    QPrinter& printer = ProgramPrinter();
-    CheckPrinterUsable(printer);
-    QtPrintCanvas canvas(printer);
-    PrintCard(canvas, cards_, kCardPrintTitle, CurrentRow(), poPortrait);
+    RunPrintJob(this, [this](PrintCanvas& canvas) {
+        PrintCard(canvas, cards_, kCardPrintTitle, CurrentRow(), poPortrait);
+    });
 }
 
 void TMainFrm::DruckenListe1Click() {
-    QPrinter& printer = ProgramPrinter();
-    CheckPrinterUsable(printer);
-    QtPrintCanvas canvas(printer);
-    PrintList(canvas, cards_, ListPrintTitle(CardFileName), poPortrait, StringGrid1->columnWidth(0),
-              StringGrid1->columnWidth(1));
+    RunPrintJob(this, [this](PrintCanvas& canvas) {
+        PrintList(canvas, cards_, ListPrintTitle(CardFileName), poPortrait,
+                  StringGrid1->columnWidth(0), StringGrid1->columnWidth(1));
+    });
 }

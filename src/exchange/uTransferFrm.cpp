@@ -10,20 +10,50 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 TTransferFrm* TransferFrm = nullptr;
+
+namespace {
+
+constexpr int kLineHeight = 13;
+// Room for every line of the longest instruction run (the control unit's receive: the port,
+// seven steps, blank lines) and the closing lines after an abort, without scrolling.
+constexpr int kVisibleLines = 14;
+constexpr int kMargin = 8;
+constexpr int kRightMargin = 5;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+
+// Every line of the list is kLineHeight high, whatever the font's own line spacing.
+class FixedLineHeight : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight);
+    }
+};
+
+} // namespace
 
 TTransferFrm::TTransferFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TransferFrm"));
     setWindowTitle(QString::fromUtf8("Übertragung"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
                    ~Qt::WindowContextHelpButtonHint);
-    setFixedSize(366, 153);
     setModal(false);
+    // The main window's font, so that the instructions read the same as the rest.
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 8, 353, 105);
+    ListBox1->setItemDelegate(new FixedLineHeight(ListBox1));
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setTextElideMode(Qt::ElideNone);
     ListBox1->setFrameShape(QFrame::NoFrame);
     ListBox1->setFocusPolicy(Qt::NoFocus);
     ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -33,8 +63,8 @@ TTransferFrm::TTransferFrm(QWidget* parent) : QDialog(parent) {
 
     Button1 = new QPushButton(QStringLiteral("&Abbruch"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(144, 120, 75, 25);
     Button1->setAutoDefault(true);
+    LayOut(353);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     // Key preview: the window sees every key before its controls do.
@@ -50,13 +80,37 @@ TTransferFrm::~TTransferFrm() {
     SetupSerialLink(SerialLinkSetup());
 }
 
+void TTransferFrm::LayOut(int listWidth) {
+    const int listHeight = kVisibleLines * kLineHeight;
+    ListBox1->setGeometry(kMargin, kMargin, listWidth, listHeight);
+    const int width = kMargin + listWidth + kRightMargin;
+    Button1->setGeometry((width - kButtonWidth) / 2, kMargin + listHeight + 7, kButtonWidth,
+                         kButtonHeight);
+    setFixedSize(width, Button1->geometry().bottom() + 1 + kMargin);
+}
+
+void TTransferFrm::FitWidth(const QString& text) {
+    // The item's text margins and a vertical scroll bar that may appear later.
+    const int needed = ListBox1->fontMetrics().horizontalAdvance(text) + 16 +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (needed > ListBox1->width()) {
+        const QPoint centre = geometry().center();
+        LayOut(needed);
+        if (isVisible()) {
+            move(centre - rect().center());
+        }
+    }
+}
+
 void TTransferFrm::AddTransferLine(const std::string& text) {
+    FitWidth(FromUtf8(text));
     ListBox1->addItem(FromUtf8(text));
     ListBox1->scrollToItem(ListBox1->item(ListBox1->count() - 1), QAbstractItemView::PositionAtTop);
     ListBox1->viewport()->repaint();
 }
 
 void TTransferFrm::ReplaceTransferLine(const std::string& text) {
+    FitWidth(FromUtf8(text));
     if (ListBox1->count() == 0) {
         ListBox1->addItem(FromUtf8(text));
     } else {

@@ -46,6 +46,10 @@ protected:
     void reject() override;
 
 private:
+    // Places the list, `listWidth` wide and tall enough for every line, and the button below.
+    void LayOut(int listWidth);
+    // Widens the window when `text` would be cut at the right edge.
+    void FitWidth(const QString& text);
     void FormShow();
     // Returns true when the key is used up.
     bool FormKeyPress(QKeyEvent* event);

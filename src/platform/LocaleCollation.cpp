@@ -68,7 +68,14 @@ TextRanking LocaleRanking(const QLocale& locale) {
 }
 
 QLocale CollationLocale() {
-    return gCollationLocale ? *gCollationLocale : QLocale::system();
+    if (gCollationLocale) {
+        return *gCollationLocale;
+    }
+    // Every card text is German: where the environment names no locale (C, POSIX), which would
+    // order by code point and put "Ärger" after "Zander", German order is the sound choice. A
+    // locale the user did name is kept, as the system's sort order of that user.
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : system;
 }
 
 void SetCollationLocale(const QLocale& locale) {

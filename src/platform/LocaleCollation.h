@@ -11,8 +11,9 @@ TextCompare LocaleCompare(const QLocale& locale);
 // The same order as a ranking, through the collation's sort keys: each text is collated once.
 TextRanking LocaleRanking(const QLocale& locale);
 
-// The collation locale of the sort commands: the user's (system) locale unless a test set
-// another one. QLocale's default is the C locale here, for number formats, so it is not used.
+// The collation locale of the sort commands: the user's (system) locale, German when the
+// system names none (C or POSIX), unless a test set another one. QLocale's default is the C
+// locale here, for number formats, so it is not used.
 QLocale CollationLocale();
 void SetCollationLocale(const QLocale& locale);
 void ResetCollationLocale();

@@ -1,14 +1,16 @@
 #pragma once
-// The system's registered programs and starting them.
+// Opening a file with the program the system registered for its type.
 
 #include <string>
 
-// The program registered for opening files with the extension (for instance "PDF"), or empty:
-// the registry's "open" command on Windows, the desktop's default application elsewhere, each
-// reduced to the program path.
-std::string GetAssociatedProgram(const std::string& extension);
+// Opens `fileName`, named relative to `workingDir`, with the registered program: on Windows the
+// registry's "open" command of its extension, started in `workingDir`; elsewhere the desktop's
+// opener. Whether a program starts is not reported.
+void OpenWithRegisteredProgram(const std::string& fileName, const std::string& workingDir);
 
-// Starts `program` with the one parameter text in `workingDir`, without a shell. Whether it
-// starts is not reported; an empty program does nothing.
+#ifdef _WIN32
+// Starts `program` with the one parameter text in `workingDir` through the shell's "open".
+// Whether it starts is not reported; an empty program does nothing.
 void ShellOpen(const std::string& program, const std::string& parameter,
                const std::string& workingDir);
+#endif

@@ -16,7 +16,11 @@ namespace {
 constexpr double kUnitsPerInch = 254.0;
 } // namespace
 
-QtPrintCanvas::QtPrintCanvas(QPrinter& printer) : device_(printer), printer_(&printer) {}
+QtPrintCanvas::QtPrintCanvas(QPrinter& printer) : device_(printer), printer_(&printer) {
+    // The layout measures the whole sheet (Paper), so it draws on the whole sheet too: with the
+    // printer's margins as origin the rules would run past the right edge of the paper.
+    printer.setFullPage(true);
+}
 
 QtPrintCanvas::QtPrintCanvas(QPdfWriter& writer, const QString& fileName)
     : device_(writer), writer_(&writer), pdfFileName_(fileName) {}
@@ -97,7 +101,12 @@ const QtPrintCanvas::SizedFont& QtPrintCanvas::FontFor(int height) {
     // The height is the font's cell height (ascent plus descent), as the system's fonts take
     // it; Qt's pixel size is the em size, so it is scaled until the cell fits.
     const double cell = std::max(1.0, height * pixelsPerUnitY_);
-    QFont font;
+    // One face for the window and fendro-tool, whatever the desktop's default font, so that both
+    // put every text at the same place. No shaping: ligatures would leave "ff" as one glyph in a
+    // PDF's text, and a search for "Hoffmann" would miss it.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(cell))));
     const double measured = QFontMetricsF(font, &device_).height();
     if (measured > 0) {

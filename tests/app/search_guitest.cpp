@@ -8,9 +8,11 @@
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -123,6 +125,25 @@ void SearchTest::nothingToFindGivesTheMessageAtOnce() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
     QVERIFY(s.rows.empty());
     QVERIFY(!SuchFrm->Button2->isVisible());
+
+    // Shown for real, it is a plain message: titled "Fendro", no icon.
+    DialogAutomation::Enable(false);
+    QString shown;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + QLatin1Char('|') + box->text();
+            icon = box->icon();
+            box->accept();
+        }
+    });
+    closer.start();
+    s.Run(QStringLiteral("x"));
+    DialogAutomation::Enable(true);
+    QCOMPARE(shown, QStringLiteral("Fendro|") + kNotFound);
+    QCOMPARE(icon, QMessageBox::NoIcon);
     SuchFrm->close();
 }
 

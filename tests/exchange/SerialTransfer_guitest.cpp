@@ -44,6 +44,21 @@ QStringList Lines(const TTransferFrm& frm) {
     return lines;
 }
 
+// Every line of the list in view and whole: 13 pixels high, its text within the list's width.
+QString LinesNotWhole(const TTransferFrm& frm) {
+    QStringList cut;
+    const QListWidget& list = *frm.ListBox1;
+    const QRect view = list.viewport()->rect();
+    for (int i = 0; i < list.count(); ++i) {
+        const QRect r = list.visualItemRect(list.item(i));
+        const int textWidth = list.fontMetrics().horizontalAdvance(list.item(i)->text());
+        if (r.height() != 13 || !view.contains(r) || textWidth + 6 > view.width()) {
+            cut << list.item(i)->text();
+        }
+    }
+    return cut.join(QLatin1Char('|'));
+}
+
 } // namespace
 
 class SerialTransferTest : public QObject {
@@ -137,9 +152,20 @@ void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
         secondOpen = other.Open(path.toStdString());
         other.Close();
     });
+    // While the link waits for S, the operator reads every instruction whole.
+    QStringList waiting;
+    QString cut = QStringLiteral("not checked");
+    QTimer::singleShot(250, frm, [&] {
+        waiting = Lines(*frm);
+        cut = LinesNotWhole(*frm);
+    });
     PressSLater(300);
     QVERIFY(ReceiveFromDevice(dir->File("got.raw")));
     QVERIFY(ReadBytes(dir->File("got.raw")) == sent);
+    QCOMPARE(waiting.size(), 10);
+    QCOMPARE(waiting.first(), QString::fromUtf8("COM9 ist geöffnet."));
+    QCOMPARE(cut, QString());
+    QVERIFY(frm->ListBox1->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
     QVERIFY(!secondOpen);
     const QStringList lines = Lines(*frm);
     QCOMPARE(lines.mid(lines.size() - 4),

@@ -42,7 +42,9 @@ void TransferFrmTest::showingStartsWithAnEmptyList() {
     QCOMPARE(frm->windowTitle(), QString::fromUtf8("Übertragung"));
     QCOMPARE(frm->Button1->text(), QStringLiteral("Abbruch"));
     QCOMPARE(QApplication::focusWidget(), frm->Button1);
-    QCOMPARE(frm->size(), QSize(366, 153));
+    // Taller than the classic 366 x 153 frame: 14 whole lines of 13 pixels.
+    QCOMPARE(frm->size(), QSize(366, 230));
+    QCOMPARE(frm->ListBox1->viewport()->height(), 14 * 13);
     QVERIFY(!frm->isModal());
 }
 

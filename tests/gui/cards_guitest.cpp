@@ -96,6 +96,7 @@ private slots:
     void typedTextIsSavedWithEditorOpen();
     void insertAndDeletePositions();
     void sortByLocaleStableCurrentRowFollows();
+    void sortWithoutNamedLocaleIsGerman();
 };
 
 void CardsTest::init() {
@@ -553,6 +554,24 @@ void CardsTest::sortByLocaleStableCurrentRowFollows() {
     DialogAutomation::TakeShown();
     MainFrm->Neu1->trigger();
     QVERIFY(DialogAutomation::TakeShown().isEmpty());
+}
+
+void CardsTest::sortWithoutNamedLocaleIsGerman() {
+    if (QLocale::system().language() != QLocale::C) {
+        QSKIP("needs an environment without a locale (LC_ALL=C), as ctest sets it");
+    }
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("Zander") + "\r\n" + Card("\xC4rger") + "\r\n" + Card("Bauer") + "\r\n" +
+                         Card("Abel") + "\r\n");
+    Open(file);
+    MainFrm->nachName1->trigger();
+    QStringList names;
+    for (int r = 1; r < MainFrm->Cards().RowCount(); ++r) {
+        names << QString::fromLatin1(Cell(0, r).c_str());
+    }
+    QCOMPARE(names, (QStringList{QStringLiteral("Abel"), QString::fromUtf8("Ärger"),
+                                 QStringLiteral("Bauer"), QStringLiteral("Zander")}));
 }
 
 QTEST_MAIN(CardsTest)

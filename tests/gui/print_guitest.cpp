@@ -2,16 +2,20 @@
 
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
+#include "app/TFileDialog.h"
 #include "app/uMainFrm.h"
 #include "app/uMainFrmPrint.h"
 #include "files/uGlobal.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <cmath>
@@ -50,6 +54,24 @@ QPointF WordPositionMm(const QString& pdf, const QString& word) {
     }
     constexpr double kMmPerPoint = 25.4 / 72;
     return QPointF(m.captured(1).toDouble() * kMmPerPoint, m.captured(2).toDouble() * kMmPerPoint);
+}
+
+// Every word of the first page with its top left corner in points, one per line.
+QString PdfWords(const QString& pdf) {
+    QProcess p;
+    p.start(Tool("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"),
+                                pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression re(
+        QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)<"));
+    QStringList words;
+    for (const QRegularExpressionMatch& m : re.globalMatch(out)) {
+        words << m.captured(3) + QLatin1Char(' ') +
+                     QString::number(m.captured(1).toDouble(), 'f', 1) + QLatin1Char(' ') +
+                     QString::number(m.captured(2).toDouble(), 'f', 1);
+    }
+    return words.join(QLatin1Char('\n'));
 }
 
 // "Page size: 595 x 842 pts (A4)" and the like, from pdfinfo.
@@ -104,6 +126,7 @@ class PrintTest : public QObject {
 private slots:
     void init();
     void listAndCardPrintPortraitIntoTheChosenPdf();
+    void windowAndToolPdfsMatchWithPlainLetters();
     void noUsablePrinterSaysSo();
     void toolPrintsListAndCardIntoA4Pdf();
 };
@@ -118,11 +141,18 @@ void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
     ProgramUnderTest program;
     FillCards();
     CardFileName = program.Dir().File("kunden.csv");
-    const QString pdf = QString::fromStdString(program.Dir().File("out.pdf"));
-    ChoosePdfInSetupDialog(pdf);
+    const QString pdf = QString::fromStdString(program.Dir().File("kunden.pdf"));
+    ChoosePdfInSetupDialog(QString::fromStdString(program.Dir().File("setup.pdf")));
 
+    // Each job asks for its file, offering the card file's name; cancelled, nothing is printed.
+    MainFrm->DruckenListe1->trigger();
+    QCOMPARE(TFileDialog::LastShown()->FileName, pdf);
+    QVERIFY(!QFile::exists(pdf));
+    TFileDialog::QueueFileName(pdf);
     MainFrm->DruckenListe1->trigger();
     QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(MainFrm->statusBar()->currentMessage(),
+             QStringLiteral("Gedruckt in die PDF-Datei ") + QDir::toNativeSeparators(pdf));
     QString text = PdfText(pdf);
     QVERIFY2(text.contains(QString::fromUtf8("vexa® Fendro KUNDEN.CSV")), qPrintable(text));
     QVERIFY(text.contains(QString::fromUtf8("Müller")));
@@ -136,11 +166,21 @@ void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
              qPrintable(PdfInfo(pdf, QStringLiteral("Page size"))));
     QCOMPARE(PdfInfo(pdf, QStringLiteral("Title")), QString::fromUtf8("vexa® Fendro KUNDEN.CSV"));
 
-    // The second card, with every column, also those the grid hides.
+    // The card into the same file: replaced only when the user says so.
     MainFrm->SetCurrentCell(0, 2);
     QCOMPARE(MainFrm->CurrentRow(), 2);
+    TFileDialog::QueueFileName(pdf);
+    DialogAutomation::QueueAnswer(false);
     MainFrm->DruckenKarteikarte1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(DialogAutomation::TakeShown(),
+             QStringList{QStringLiteral("?: Die Datei ") + QDir::toNativeSeparators(pdf) +
+                         QStringLiteral(" gibt es schon.\nSoll sie ersetzt werden?")});
+    QVERIFY(PdfText(pdf).contains(QStringLiteral("KUNDEN.CSV")));
+    TFileDialog::QueueFileName(pdf);
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->DruckenKarteikarte1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    // The second card, with every column, also those the grid hides.
     text = PdfText(pdf, true);
     QVERIFY2(text.contains(QString::fromUtf8("vexa® Fendro")), qPrintable(text));
     QVERIFY(!text.contains(QStringLiteral("KUNDEN")));
@@ -150,6 +190,46 @@ void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
     QVERIFY(!text.contains(QString::fromUtf8("Müller")));
     QVERIFY(text.contains(QStringLiteral("Page: 1 of 1")));
     QVERIFY(PdfInfo(pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("595")));
+}
+
+void PrintTest::windowAndToolPdfsMatchWithPlainLetters() {
+    ProgramUnderTest program;
+    const std::string csv = program.Dir().File("kartei.csv");
+    WriteBytes(csv, "Hoffmann,Waldstra\xDF"
+                    "e 9,Effelsberg,Heiz\xF6l\r\nBaumann,Weg 2,Ulm\r\n");
+    TFileDialog::QueueFileName(QString::fromStdString(csv));
+    MainFrm->Oeffnen1->trigger();
+    QCOMPARE(MainFrm->Cards().RowCount(), 3);
+    ChoosePdfInSetupDialog(QString::fromStdString(program.Dir().File("setup.pdf")));
+    const QString tool = QStringLiteral(FENDRO_BINARY_DIR "/fendro-tool");
+    for (const QString& command : {QStringLiteral("print-list"), QStringLiteral("print-card")}) {
+        const bool list = command == QStringLiteral("print-list");
+        const QString window = QString::fromStdString(program.Dir().File("fenster.pdf"));
+        const QString byTool = QString::fromStdString(program.Dir().File("tool.pdf"));
+        QFile::remove(window);
+        TFileDialog::QueueFileName(window);
+        (list ? MainFrm->DruckenListe1 : MainFrm->DruckenKarteikarte1)->trigger();
+        QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+        QStringList args{command, QString::fromStdString(csv)};
+        if (!list) {
+            args << QStringLiteral("1");
+        }
+        args << byTool << QStringLiteral("--dta") << QString::fromStdString(BuiltDefinitionFile());
+        QCOMPARE(QProcess::execute(tool, args), 0);
+        // Every word at the same place on the sheet.
+        const QString words = PdfWords(window);
+        QVERIFY2(
+            words.contains(list ? QStringLiteral("Hoffmann 0.0 ") : QStringLiteral("Hoffmann ")),
+            qPrintable(words));
+        QCOMPARE(words, PdfWords(byTool));
+        // The text layer holds plain letters, no ligatures.
+        const QString text = PdfText(window);
+        QVERIFY2(text.contains(QStringLiteral("Hoffmann")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Effelsberg")));
+        if (!list) {
+            QVERIFY(text.contains(QStringLiteral("Brennstoff")));
+        }
+    }
 }
 
 void PrintTest::noUsablePrinterSaysSo() {
@@ -175,6 +255,7 @@ void PrintTest::noUsablePrinterSaysSo() {
     const QString blocked =
         QString::fromStdString(program.Dir().File("fehlt")) + QStringLiteral("/x.pdf");
     ChoosePdfInSetupDialog(blocked);
+    TFileDialog::QueueFileName(blocked);
     MainFrm->DruckenListe1->trigger();
     QCOMPARE(DialogAutomation::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + blocked});
@@ -227,7 +308,7 @@ void PrintTest::toolPrintsListAndCardIntoA4Pdf() {
     QCOMPARE(p.exitCode(), 0);
     const QString text = PdfText(card, true);
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("Name +Kunde42"))));
-    QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("Brennsto.* +Heizöl"))));
+    QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("Brennstoff +Heizöl"))));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("Abgastemperatur .C +142"))));
 
     p.start(tool, {QStringLiteral("print-card"), QString::fromStdString(dir.File("kartei.csv")),
@@ -235,6 +316,13 @@ void PrintTest::toolPrintsListAndCardIntoA4Pdf() {
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("100 Karten")));
+    // A card number that is no number is a wrong call.
+    for (const char* number : {"4x", "-3", ""}) {
+        p.start(tool, {QStringLiteral("print-card"), QString::fromStdString(dir.File("kartei.csv")),
+                       QString::fromLatin1(number), card});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 2);
+    }
 }
 
 QTEST_MAIN(PrintTest)

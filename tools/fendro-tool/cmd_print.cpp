@@ -121,10 +121,13 @@ std::string DefaultDta() {
     return ToUtf8(QCoreApplication::applicationDirPath()) + "/fendro.DTA";
 }
 
-// Digits only, 1 to `cards`.
+bool IsDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A number of digits, 1 to `cards`.
 bool ParseCardNumber(const std::string& text, int cards, int& number) {
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.size() > 9) {
         return false;
     }
     number = std::stoi(text);
@@ -153,7 +156,8 @@ int CmdPrintList(const Args& args) {
 
 int CmdPrintCard(const Args& args) {
     const std::optional<PrintArgs> parsed = ParseArgs(args);
-    if (!parsed || parsed->positional.size() != 3) {
+    // A card number that is no number is a wrong call, like a missing argument.
+    if (!parsed || parsed->positional.size() != 3 || !IsDigits(parsed->positional[1])) {
         return UsageError(kCardUsage);
     }
     try {

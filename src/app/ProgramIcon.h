@@ -1,0 +1,7 @@
+#pragma once
+// The program's icon, the same picture as the desktop entry's.
+
+#include <QIcon>
+
+// Drawn from the icon file built into the program, in the sizes window managers ask for.
+QIcon ProgramIcon();
