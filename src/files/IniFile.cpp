@@ -9,6 +9,7 @@
 namespace {
 
 constexpr size_t kMaxValueLength = 2047;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -186,18 +187,20 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {
     if (!ReadWholeFile(fileName_, data)) {
         return;
     }
+    // An editor's UTF-8 mark is no part of the first line; it goes back in front on writing.
     size_t start = 0;
+    if (data.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0) {
+        utf8Mark_ = true;
+        start = kUtf8Mark.size();
+    }
+    // CR LF, CR alone and LF alone each end a line.
     while (start < data.size()) {
-        size_t end = data.find('\n', start);
+        size_t end = data.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             end = data.size();
         }
-        size_t stop = end;
-        if (stop > start && data[stop - 1] == '\r') {
-            --stop;
-        }
-        lines_.emplace_back(data.substr(start, stop - start));
-        start = end + 1;
+        lines_.emplace_back(data.substr(start, end - start));
+        start = end + (data.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
 }
 
@@ -335,7 +338,7 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
 }
 
 std::string IniFile::Contents() const {
-    std::string out;
+    std::string out(utf8Mark_ ? kUtf8Mark : std::string_view());
     for (const auto& l : lines_) {
         out += l;
         out += "\r\n";

@@ -49,6 +49,7 @@ private:
 
     std::string fileName_;
     std::vector<std::string> lines_; // as in the file, without line ends
+    bool utf8Mark_ = false;          // the file starts with a UTF-8 byte order mark
 };
 
 // Helpers shared by readers that follow the same rules.
