@@ -1,5 +1,6 @@
 #include "files/IniFile.h"
 
+#include "files/Ansi.h"
 #include "files/AtomicFile.h"
 
 #include <climits>
@@ -187,7 +188,8 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {
     if (!ReadWholeFile(fileName_, data)) {
         return;
     }
-    // An editor's UTF-8 mark is no part of the first line; it goes back in front on writing.
+    // An editor's UTF-8 mark is no part of the first line; it goes back in front on writing, and
+    // texts are converted at the boundary so that they stay UTF-8 in such a file.
     size_t start = 0;
     if (data.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0) {
         utf8Mark_ = true;
@@ -207,7 +209,7 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {
 int IniFile::FindSection(std::string_view section) const {
     std::string name;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        if (HeaderName(lines_[i], name) && SameText(name, section)) {
+        if (HeaderName(lines_[i], name) && SameText(FromFile(name), section)) {
             return static_cast<int>(i);
         }
     }
@@ -228,7 +230,7 @@ int IniFile::FindKey(int sec, std::string_view key) const {
     std::string k;
     std::string_view raw;
     for (int i = sec + 1; i < end; ++i) {
-        if (KeyAndValue(lines_[i], k, raw) && SameText(k, key)) {
+        if (KeyAndValue(lines_[i], k, raw) && SameText(FromFile(k), key)) {
             return i;
         }
     }
@@ -244,7 +246,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
             std::string k;
             std::string_view raw;
             KeyAndValue(lines_[line], k, raw);
-            return CleanValue(raw);
+            return CleanValue(FromFile(raw));
         }
     }
     std::string d(def);
@@ -283,8 +285,8 @@ IniFile::ReadSectionValues(std::string_view section) const {
     std::string_view raw;
     std::unordered_set<std::string> seen;
     for (int i = sec + 1; i < end; ++i) {
-        if (KeyAndValue(lines_[i], k, raw) && seen.insert(LowerText(k)).second) {
-            out.emplace_back(k, CleanValue(raw));
+        if (KeyAndValue(lines_[i], k, raw) && seen.insert(LowerText(FromFile(k))).second) {
+            out.emplace_back(FromFile(k), CleanValue(FromFile(raw)));
         }
     }
     return out;
@@ -294,10 +296,10 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
                           std::string_view newValue) {
     const std::string value = OneLine(newValue);
     std::vector<std::string> before = lines_;
-    std::string line = std::string(key) + "=" + value;
+    std::string line = ToFile(key) + "=" + ToFile(value);
     const int sec = FindSection(section);
     if (sec < 0) {
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back("[" + ToFile(section) + "]");
         lines_.push_back(line);
     } else {
         const int at = FindKey(sec, key);
@@ -307,7 +309,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
             KeyAndValue(lines_[at], k, raw);
             // A key that already reads as the value keeps its line (quotes, blanks and all),
             // and a read-only file is not touched.
-            if (Unquoted(raw) == value) {
+            if (FromFile(Unquoted(raw)) == value) {
                 return;
             }
             // The key and the spacing before the value stay as they were written.
@@ -315,7 +317,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
             while (keep < lines_[at].size() && IsBlank(lines_[at][keep])) {
                 ++keep;
             }
-            lines_[at] = lines_[at].substr(0, keep) + value;
+            lines_[at] = lines_[at].substr(0, keep) + ToFile(value);
         } else {
             // After the section's last non-blank line, so blank separators stay in place.
             int insert = SectionEnd(sec);
@@ -335,6 +337,20 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
     WriteString(section, key, std::to_string(value));
+}
+
+std::string IniFile::FromFile(std::string_view text) const {
+    std::string ansi;
+    if (utf8Mark_ && Utf8ToAnsi(text, ansi)) {
+        return ansi;
+    }
+    // Without the mark, or bytes that are no UTF-8 (written into such a file by an older
+    // version): Windows-1252 as they stand.
+    return std::string(text);
+}
+
+std::string IniFile::ToFile(std::string_view text) const {
+    return utf8Mark_ ? AnsiToUtf8(text) : std::string(text);
 }
 
 std::string IniFile::Contents() const {
