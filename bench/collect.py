@@ -26,6 +26,7 @@ INVOCATIONS = {
 # The figures the project promises, and the programs that give them.
 EXPECTED = [
     ("load and sort of 100,000 cards", ["bench_cardfile*"]),
+    ("saving 100,000 cards, with and without fsync", ["bench_save*"]),
     ("decode rate", ["bench_decode*"]),
     ("CPU while waiting, receive loss at the fastest rate", ["bench_serial_*"]),
     ("printing 10,000 cards", ["bench_print*"]),

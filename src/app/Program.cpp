@@ -2,14 +2,13 @@
 
 #include "app/Forms.h"
 #include "app/uMainFrm.h"
-#include "files/SettingsLocation.h"
 #include "files/uGlobal.h"
 #include "platform/TextCodec.h"
+#include "platform/UserSettings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTranslator>
 
 int RunProgram(int argc, char* argv[]) {
@@ -25,11 +24,8 @@ int RunProgram(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTexts);
     }
     SetProgramFileName(ToUtf8(QCoreApplication::applicationFilePath()));
-    // An installed program cannot write its own folder; the user's folder then keeps the file.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    SetSettingsFileName(ChooseSettingsFile(
-        ProgramFileWithExtension(".ini"),
-        config.isEmpty() ? std::string() : ToUtf8(config + QStringLiteral("/fendro/fendro.ini"))));
+    // An installed program never writes its own folder; the user's folder keeps the file.
+    SetSettingsFileName(SettingsFileFor(ProgramFileWithExtension(".ini")));
     CreateForms();
     MainFrm->show();
     const int rc = QApplication::exec();

@@ -7,6 +7,7 @@
 
 #include "app/TFileDialog.h"
 #include "files/CardTable.h"
+#include "files/FileStamp.h"
 #include "files/MeasurementView.h"
 
 #include <QMainWindow>
@@ -65,6 +66,10 @@ public:
     bool AskCardFileName();
     // SaveDialog1 set up for a card file, preset with the current one when it exists.
     void PrepareCardSaveDialog();
+    // The card file as it is on disk now: the table was just read from it or written to it.
+    void RememberCardFileOnDisk();
+    // The question before overwriting a card file that changed on disk since.
+    static QString ChangedOnDiskQuestion(const std::string& fileName);
 
     // Card operations.
     void InsertCard();
@@ -163,6 +168,7 @@ private:
     ValueList valueList_;
     ViewCells view_;
     QString title_;
+    KnownFile cardFileOnDisk_; // the card file as the table last saw it
     bool shown_ = false;
     bool inFormShow_ = false;
     bool settingsSaved_ = false;

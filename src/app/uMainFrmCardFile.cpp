@@ -100,8 +100,25 @@ bool TMainFrm::WriteCardFile() {
     if (SaveMode == smCancel) {
         return false;
     }
+    // In a shared folder a colleague may have saved cards since; overwriting would drop them.
+    if (SaveMode == smOverwrite && cardFileOnDisk_.ChangedOnDisk(CardFileName) &&
+        !AskYesNo(ChangedOnDiskQuestion(CardFileName), QStringLiteral("Datei geändert"))) {
+        return false;
+    }
     WriteCards(CardFileName, cards_, SaveMode);
     return true;
+}
+
+QString TMainFrm::ChangedOnDiskQuestion(const std::string& fileName) {
+    return QStringLiteral("Die Datei %1 wurde seit dem Öffnen oder letzten Speichern außerhalb "
+                          "dieses Programms geändert, zum Beispiel an einem anderen Arbeitsplatz.\n"
+                          "Beim Überschreiben gehen diese Änderungen verloren.\n\n"
+                          "Datei trotzdem überschreiben?")
+        .arg(QFileInfo(FromUtf8(fileName)).fileName());
+}
+
+void TMainFrm::RememberCardFileOnDisk() {
+    cardFileOnDisk_.Remember(CardFileName);
 }
 
 bool TMainFrm::AskCardFileName() {
@@ -146,6 +163,7 @@ void TMainFrm::OpenCardFile() {
         return;
     }
     restoreName.Dismiss();
+    RememberCardFileOnDisk();
     ProgressFrm->hide();
     StringGrid1->show();
     SetTitleWithShortPath(CardFileName);
@@ -164,6 +182,7 @@ void TMainFrm::SaveCardFile() {
     SetTitleWithName(CardFileName);
     // After "Abbruch" the typed changes are still unsaved.
     if (written) {
+        RememberCardFileOnDisk();
         DataChanged = false;
     }
     PageControl1->setCurrentWidget(TabSheet1);
@@ -187,6 +206,7 @@ void TMainFrm::SaveCardFileAs() {
     restoreName.Dismiss();
     SetTitleWithName(CardFileName);
     if (written) {
+        RememberCardFileOnDisk();
         DataChanged = false;
     }
     PageControl1->setCurrentWidget(TabSheet1);

@@ -139,6 +139,7 @@ void TMainFrm::MessgertzuPC1Click() {
         return;
     }
     SetTitleWithName(CardFileName);
+    RememberCardFileOnDisk();
     DataChanged = false;
 
     // The last lines stay readable for a moment before the window goes.

@@ -2,11 +2,20 @@
 
 #include "files/FileErrors.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -61,14 +70,6 @@ fs::path ResolveLink(const fs::path& p) {
     return p;
 }
 
-std::FILE* CreateNew(const fs::path& p) {
-#ifdef _WIN32
-    return _wfopen(p.c_str(), L"wbx");
-#else
-    return std::fopen(p.c_str(), "wbx");
-#endif
-}
-
 std::string RandomSuffix() {
     static std::mt19937_64 gen{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -79,9 +80,20 @@ std::string RandomSuffix() {
     return s;
 }
 
+fs::path TempNameFor(const fs::path& target) {
+    fs::path temp = target;
+    temp += ".tmp-" + RandomSuffix();
+    return temp;
+}
+
 } // namespace
 
-void ReplaceFileContents(const std::string& fileName, const std::string& contents) {
+#ifdef _WIN32
+
+// Windows has no owner rights to carry over and no folder to sync; the read-only attribute is
+// the write permission bit here.
+void ReplaceFileContents(const std::string& fileName, const std::string& contents,
+                         bool syncToDisk) {
     const fs::path target = ResolveLink(fs::u8path(fileName));
     std::error_code ec;
     const bool exists = fs::exists(target, ec);
@@ -93,14 +105,11 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
             throw EInOutError(UnableToWriteMessage(fileName));
         }
     }
-
-    // Exclusive creation, so that no other file of the same name is ever taken over.
     fs::path temp;
     std::FILE* f = nullptr;
     for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-        temp = target;
-        temp += ".tmp-" + RandomSuffix();
-        f = CreateNew(temp);
+        temp = TempNameFor(target);
+        f = _wfopen(temp.c_str(), L"wbx");
     }
     if (!f) {
         throw EInOutError(UnableToWriteMessage(fileName));
@@ -108,9 +117,9 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
     bool ok =
         contents.empty() || std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
     ok = (std::fflush(f) == 0) && ok;
+    ok = ok && (!syncToDisk || _commit(_fileno(f)) == 0);
     ok = (std::fclose(f) == 0) && ok;
     if (ok) {
-        // A new file gets the usual rights (umask); a replaced one keeps its own.
         if (perms != fs::perms::unknown) {
             fs::permissions(temp, perms, ec);
         }
@@ -122,3 +131,120 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
         throw EInOutError(UnableToWriteMessage(fileName));
     }
 }
+
+#else
+
+namespace {
+
+bool WriteAll(int fd, const std::string& contents) {
+    size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Writes into the target itself: for FIFOs and devices, which must stay what they are, and for
+// a file whose folder takes no new files. A stream is added to: /dev/stdout may be a file that
+// the shell opened for appending.
+void WriteIntoTarget(const fs::path& target, const std::string& contents, bool regular,
+                     bool syncToDisk, const std::string& fileName) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | (regular ? O_TRUNC : O_APPEND));
+    if (fd < 0) {
+        throw EInOutError(UnableToWriteMessage(fileName));
+    }
+    bool ok = WriteAll(fd, contents);
+    ok = ok && (!regular || !syncToDisk || ::fsync(fd) == 0);
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) {
+        throw EInOutError(UnableToWriteMessage(fileName));
+    }
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+// The rename is only on disk once the folder is; file systems that cannot sync a folder say so
+// with EINVAL and keep their own order.
+bool SyncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+void ReplaceFileContents(const std::string& fileName, const std::string& contents,
+                         bool syncToDisk) {
+    const fs::path given = fs::u8path(fileName);
+    struct stat st {};
+    const bool exists = ::stat(given.c_str(), &st) == 0;
+    if (exists) {
+        // The write permission bit counts also for root, as the read-only attribute does.
+        if (S_ISDIR(st.st_mode) || (st.st_mode & S_IWUSR) == 0 ||
+            ::access(given.c_str(), W_OK) != 0) {
+            throw EInOutError(UnableToWriteMessage(fileName));
+        }
+        // /dev/stdout and /dev/fd/N name streams even when a file stands behind them.
+        if (!S_ISREG(st.st_mode) || fileName.rfind("/dev/", 0) == 0 ||
+            fileName.rfind("/proc/", 0) == 0) {
+            WriteIntoTarget(given, contents, false, syncToDisk, fileName);
+            return;
+        }
+    }
+    const fs::path target = ResolveLink(given);
+
+    // Exclusive creation, so that no other file of the same name is ever taken over; private
+    // until complete.
+    fs::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = TempNameFor(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        if (exists && (errno == EACCES || errno == EPERM)) {
+            WriteIntoTarget(target, contents, true, syncToDisk, fileName);
+            return;
+        }
+        throw EInOutError(UnableToWriteMessage(fileName));
+    }
+    bool ok = WriteAll(fd, contents);
+    if (ok && exists) {
+        // A replaced file keeps its owner and group where the user may give them.
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        }
+    }
+    ok = ok && ::fchmod(fd, exists ? (st.st_mode & 07777) : NewFileMode()) == 0;
+    ok = ok && (!syncToDisk || ::fsync(fd) == 0);
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        throw EInOutError(UnableToWriteMessage(fileName));
+    }
+    if (syncToDisk && !SyncFolder(target.parent_path())) {
+        throw EInOutError(UnableToWriteMessage(fileName));
+    }
+}
+
+#endif

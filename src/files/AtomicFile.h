@@ -4,9 +4,15 @@
 #include <string>
 
 // Writes `contents` into a new file beside `fileName` and then puts it in place of `fileName`.
-// A target whose write permission is off counts as read-only and is refused, also for root.
+// The new file is private to the user until it is complete; then it gets the target's rights
+// (a new target those of the umask), reaches the disk and replaces the target.
+// Refused: a target the user may not write, and one whose write permission is off (read-only,
+// also for root). A target that is no regular file (a FIFO, /dev/null, /dev/stdout) is written
+// into, never replaced; so is a writable target in a folder that refuses new files.
 // Throws EInOutError("Unable to write to <fileName>"); the old file is then unchanged.
-void ReplaceFileContents(const std::string& fileName, const std::string& contents);
+// `syncToDisk` false skips the waits for the disk; only for measuring what they cost.
+void ReplaceFileContents(const std::string& fileName, const std::string& contents,
+                         bool syncToDisk = true);
 
 // Reads a whole file. Returns false when it does not exist; throws EInOutError when it exists
 // but cannot be read.

@@ -1,5 +1,6 @@
 #include "files/IniFile.h"
 
+#include "files/Ansi.h"
 #include "files/AtomicFile.h"
 
 #include <climits>
@@ -9,6 +10,7 @@
 namespace {
 
 constexpr size_t kMaxValueLength = 2047;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -186,25 +188,28 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {
     if (!ReadWholeFile(fileName_, data)) {
         return;
     }
+    // An editor's UTF-8 mark is no part of the first line; it goes back in front on writing, and
+    // texts are converted at the boundary so that they stay UTF-8 in such a file.
     size_t start = 0;
+    if (data.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0) {
+        utf8Mark_ = true;
+        start = kUtf8Mark.size();
+    }
+    // CR LF, CR alone and LF alone each end a line.
     while (start < data.size()) {
-        size_t end = data.find('\n', start);
+        size_t end = data.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             end = data.size();
         }
-        size_t stop = end;
-        if (stop > start && data[stop - 1] == '\r') {
-            --stop;
-        }
-        lines_.emplace_back(data.substr(start, stop - start));
-        start = end + 1;
+        lines_.emplace_back(data.substr(start, end - start));
+        start = end + (data.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
 }
 
 int IniFile::FindSection(std::string_view section) const {
     std::string name;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        if (HeaderName(lines_[i], name) && SameText(name, section)) {
+        if (HeaderName(lines_[i], name) && SameText(FromFile(name), section)) {
             return static_cast<int>(i);
         }
     }
@@ -225,7 +230,7 @@ int IniFile::FindKey(int sec, std::string_view key) const {
     std::string k;
     std::string_view raw;
     for (int i = sec + 1; i < end; ++i) {
-        if (KeyAndValue(lines_[i], k, raw) && SameText(k, key)) {
+        if (KeyAndValue(lines_[i], k, raw) && SameText(FromFile(k), key)) {
             return i;
         }
     }
@@ -241,7 +246,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
             std::string k;
             std::string_view raw;
             KeyAndValue(lines_[line], k, raw);
-            return CleanValue(raw);
+            return CleanValue(FromFile(raw));
         }
     }
     std::string d(def);
@@ -280,8 +285,8 @@ IniFile::ReadSectionValues(std::string_view section) const {
     std::string_view raw;
     std::unordered_set<std::string> seen;
     for (int i = sec + 1; i < end; ++i) {
-        if (KeyAndValue(lines_[i], k, raw) && seen.insert(LowerText(k)).second) {
-            out.emplace_back(k, CleanValue(raw));
+        if (KeyAndValue(lines_[i], k, raw) && seen.insert(LowerText(FromFile(k))).second) {
+            out.emplace_back(FromFile(k), CleanValue(FromFile(raw)));
         }
     }
     return out;
@@ -291,10 +296,10 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
                           std::string_view newValue) {
     const std::string value = OneLine(newValue);
     std::vector<std::string> before = lines_;
-    std::string line = std::string(key) + "=" + value;
+    std::string line = ToFile(key) + "=" + ToFile(value);
     const int sec = FindSection(section);
     if (sec < 0) {
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back("[" + ToFile(section) + "]");
         lines_.push_back(line);
     } else {
         const int at = FindKey(sec, key);
@@ -304,7 +309,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
             KeyAndValue(lines_[at], k, raw);
             // A key that already reads as the value keeps its line (quotes, blanks and all),
             // and a read-only file is not touched.
-            if (Unquoted(raw) == value) {
+            if (FromFile(Unquoted(raw)) == value) {
                 return;
             }
             // The key and the spacing before the value stay as they were written.
@@ -312,7 +317,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
             while (keep < lines_[at].size() && IsBlank(lines_[at][keep])) {
                 ++keep;
             }
-            lines_[at] = lines_[at].substr(0, keep) + value;
+            lines_[at] = lines_[at].substr(0, keep) + ToFile(value);
         } else {
             // After the section's last non-blank line, so blank separators stay in place.
             int insert = SectionEnd(sec);
@@ -334,8 +339,22 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
     WriteString(section, key, std::to_string(value));
 }
 
+std::string IniFile::FromFile(std::string_view text) const {
+    std::string ansi;
+    if (utf8Mark_ && Utf8ToAnsi(text, ansi)) {
+        return ansi;
+    }
+    // Without the mark, or bytes that are no UTF-8 (written into such a file by an older
+    // version): Windows-1252 as they stand.
+    return std::string(text);
+}
+
+std::string IniFile::ToFile(std::string_view text) const {
+    return utf8Mark_ ? AnsiToUtf8(text) : std::string(text);
+}
+
 std::string IniFile::Contents() const {
-    std::string out;
+    std::string out(utf8Mark_ ? kUtf8Mark : std::string_view());
     for (const auto& l : lines_) {
         out += l;
         out += "\r\n";

@@ -2,7 +2,8 @@
 // The program's own INI access, with the reading rules of the Windows private-profile functions:
 // the first "=" splits key and value, blanks and one pair of enclosing quotes are removed,
 // section and key names compare without regard to case. Lines the program does not touch stay
-// byte for byte. Every write reaches the file at once, which is replaced as a whole.
+// byte for byte. Every write reaches the file at once, which is replaced as a whole. A file that
+// starts with a UTF-8 byte order mark keeps it and holds UTF-8 text.
 
 #include <string>
 #include <string_view>
@@ -46,9 +47,13 @@ private:
     // Index of the key's line within the section starting at header `sec`, or -1.
     int FindKey(int sec, std::string_view key) const;
     int SectionEnd(int sec) const;
+    // Texts of the file as the program holds them (Windows-1252), and back.
+    std::string FromFile(std::string_view text) const;
+    std::string ToFile(std::string_view text) const;
 
     std::string fileName_;
     std::vector<std::string> lines_; // as in the file, without line ends
+    bool utf8Mark_ = false;          // the file starts with a UTF-8 byte order mark
 };
 
 // Helpers shared by readers that follow the same rules.

@@ -1,10 +1,15 @@
 #include "files/SettingsLocation.h"
 
+#include "files/AtomicFile.h"
+#include "files/FileErrors.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -28,13 +33,56 @@ bool FolderWritable(const std::string& dir) {
     return true;
 }
 
+bool InSystemFolder(const std::string& dir) {
+    std::error_code ec;
+    const fs::path folder = fs::weakly_canonical(fs::absolute(fs::u8path(dir), ec), ec);
+    if (ec) {
+        return false;
+    }
+    std::vector<fs::path> system;
+#ifdef _WIN32
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
+        if (const char* value = std::getenv(name)) {
+            system.push_back(fs::weakly_canonical(fs::u8path(value), ec));
+        }
+    }
+#else
+    for (const char* place : {"/usr", "/opt", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
+                              "/libx32", "/etc", "/snap", "/app", "/nix"}) {
+        system.emplace_back(place);
+    }
+#endif
+    for (const fs::path& top : system) {
+        // Component by component, so that /usrlocal is not taken for /usr.
+        auto f = folder.begin();
+        auto t = top.begin();
+        while (t != top.end() && f != folder.end() && !t->empty() && *f == *t) {
+            ++f;
+            ++t;
+        }
+        if (!top.empty() && (t == top.end() || t->empty())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string ChooseSettingsFile(const std::string& besideProgram, const std::string& userFile) {
     const fs::path beside = fs::u8path(besideProgram);
-    if (userFile.empty() || FolderWritable(beside.parent_path().u8string())) {
+    const std::string folder = beside.parent_path().u8string();
+    if (userFile.empty() || (FolderWritable(folder) && !InSystemFolder(folder))) {
         return besideProgram;
     }
     // A folder that cannot be made shows up later as "Unable to write to" on the first write.
     std::error_code ec;
     fs::create_directories(fs::u8path(userFile).parent_path(), ec);
+    std::string preset;
+    try {
+        if (!FileExists(userFile) && ReadWholeFile(besideProgram, preset)) {
+            ReplaceFileContents(userFile, preset);
+        }
+    } catch (const EInOutError&) {
+        // Without the preset the program starts from its own defaults.
+    }
     return userFile;
 }

@@ -8,5 +8,12 @@
 // also for root, as it does for files, and a probe file must be creatable.
 bool FolderWritable(const std::string& dir);
 
-// `besideProgram` when its folder is writable; otherwise `userFile`, whose folder is created.
+// Whether `dir` lies in a folder where installed programs live (/usr, /opt, ...; on Windows the
+// program files and the system folder), links resolved. Root may write there, but its files
+// belong to the package.
+bool InSystemFolder(const std::string& dir);
+
+// `besideProgram` when its folder is writable and no system folder; otherwise `userFile`, whose
+// folder is created. A user file that does not exist yet starts as a copy of `besideProgram`,
+// an administrator's preset, when that exists.
 std::string ChooseSettingsFile(const std::string& besideProgram, const std::string& userFile);

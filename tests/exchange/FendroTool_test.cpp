@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/wait.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -22,11 +25,14 @@ struct Result {
 
 class FendroToolTest : public ::testing::Test {
 protected:
-    Result Run(const std::string& arguments) {
+    // Runs the tool of the build, or `tool` with `env` settings before it.
+    Result Run(const std::string& arguments,
+               const std::string& tool = std::string(FENDRO_BINARY_DIR) + "/fendro-tool",
+               const std::string& env = "") {
         const std::string outFile = dir.File("stdout.txt");
         const std::string errFile = dir.File("stderr.txt");
-        const std::string command = std::string("'") + FENDRO_BINARY_DIR + "/fendro-tool' " +
-                                    arguments + " >'" + outFile + "' 2>'" + errFile + "'";
+        const std::string command =
+            env + " '" + tool + "' " + arguments + " >'" + outFile + "' 2>'" + errFile + "'";
         const int status = std::system(command.c_str());
         Result r;
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -142,4 +148,65 @@ TEST_F(FendroToolTest, DecodeDefaultsToTheSettingsFileBesideTheProgram) {
     });
     SetSettingsFileName("");
     EXPECT_EQ(ReadBytes(dir.File("tool.csv")), ReadBytes(dir.File("lib.csv")));
+}
+
+TEST_F(FendroToolTest, InstalledToolComputesWithTheProgramsSettings) {
+    // A copy of the tool in a folder it may not write, as a package installs it.
+    const std::string prog = dir.File("prog");
+    fs::create_directory(prog);
+    fs::copy_file(std::string(FENDRO_BINARY_DIR) + "/fendro-tool", prog + "/fendro-tool");
+    const auto readOnly = [&](bool on) {
+        fs::permissions(prog, fs::perms::owner_write,
+                        on ? fs::perm_options::remove : fs::perm_options::add);
+    };
+    readOnly(true);
+    const std::string raw = dir.File("in.dat");
+    WriteBytes(raw, WorkedExample().Text());
+    const std::string user = dir.File("config") + "/fendro/fendro.ini";
+    const std::string env = "XDG_CONFIG_HOME='" + dir.File("config") + "'";
+    const std::string args =
+        "decode " + Q(raw) + " " + Q(dir.File("tool.csv")) + " --today 2006-12-24";
+
+    // Before the program's first start: the user's file gets the fuel table the program gives it.
+    Result r = Run(args, prog + "/fendro-tool", env);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadBytes(user).substr(0, 18), "[0]\r\nName=Heiz\xF6l\r\n");
+    SetSettingsFileName(user);
+    CollectingLines lines;
+    ConvertReceivedRecords(raw, dir.File("lib.csv"), false, lines, {}, [] {
+        return CivilDate{2006, 12, 24};
+    });
+    SetSettingsFileName("");
+    EXPECT_EQ(ReadBytes(dir.File("tool.csv")), ReadBytes(dir.File("lib.csv")));
+    EXPECT_NE(ReadBytes(dir.File("tool.csv")).find("Heiz\xF6l"), std::string::npos);
+
+    // An administrator's preset beside the program starts a new user's file.
+    fs::remove_all(dir.File("config"));
+    readOnly(false);
+    WriteBytes(prog + "/fendro.ini", FuelSection("0", "Holz", "20.3", "0.65", "0.0"));
+    readOnly(true);
+    r = Run(args, prog + "/fendro-tool", env);
+    readOnly(false);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(ReadBytes(dir.File("tool.csv")).find(",Holz,"), std::string::npos);
+    EXPECT_EQ(ReadBytes(user).substr(0, 16), "[0]\r\nName=Holz\r\n");
+    EXPECT_EQ(ReadBytes(prog + "/fendro.ini"), FuelSection("0", "Holz", "20.3", "0.65", "0.0"));
+}
+
+TEST_F(FendroToolTest, DecodeIntoStandardOutput) {
+    const std::string ini = WriteFuelSettings(dir);
+    const std::string raw = dir.File("in.dat");
+    WriteBytes(raw, WorkedExample().Text());
+    const std::string command = std::string("'") + FENDRO_BINARY_DIR + "/fendro-tool' decode " +
+                                Q(raw) + " /dev/stdout --ini " + Q(ini) +
+                                " --today 2006-12-24 | cat >" + Q(dir.File("out.txt"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    SetSettingsFileName(ini);
+    CollectingLines lines;
+    ConvertReceivedRecords(raw, dir.File("lib.csv"), false, lines, {}, [] {
+        return CivilDate{2006, 12, 24};
+    });
+    SetSettingsFileName("");
+    EXPECT_EQ(ReadBytes(dir.File("out.txt")),
+              ReadBytes(dir.File("lib.csv")) + "Daten gespeichert\n");
 }

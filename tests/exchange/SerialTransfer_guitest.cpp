@@ -72,6 +72,7 @@ private slots:
     void vanishingDeviceEndsTheReceive();
     void vanishingDeviceEndsTheSend();
     void toolReceivesAndReportsTheOutcome();
+    void toolTakesTheProgramsDeviceTypeDefault();
 
 private:
     // Presses S in the transfer window once the link waits for it.
@@ -264,6 +265,23 @@ void SerialTransferTest::toolReceivesAndReportsTheOutcome() {
     QCOMPARE(failing.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(failing.readAllStandardOutput()),
              QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen\n"));
+}
+
+void SerialTransferTest::toolTakesTheProgramsDeviceTypeDefault() {
+    // The settings file names the port but no device type: the program's default "RV" holds.
+    WriteBytes(dir->File("send.raw"), SendLine("Meier", "Weg 1", "Ulm"));
+    Simulator sim(*dir, {QStringLiteral("receive"), QStringLiteral("--names"),
+                         QString::fromStdString(dir->File("names.txt"))});
+    QVERIFY(!sim.Published().isEmpty());
+    QProcess tool;
+    tool.start(kTool, {QStringLiteral("send"), QStringLiteral("--port"), QString::number(kCom),
+                       QStringLiteral("--ini"), QString::fromStdString(dir->File("fendro.ini")),
+                       QStringLiteral("--start"), QString::fromStdString(dir->File("send.raw"))});
+    QVERIFY(tool.waitForFinished(10000));
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    QCOMPARE(tool.exitCode(), 0);
+    QVERIFY2(out.contains(QString::fromUtf8("Vebinden Sie das vexa® RV mit COM 9 und\n")),
+             qPrintable(out));
 }
 
 QTEST_MAIN(SerialTransferTest)

@@ -5,11 +5,58 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <thread>
 #include <vector>
+
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+mode_t ModeOf(const std::string& f) {
+    struct stat st {};
+    EXPECT_EQ(::stat(f.c_str(), &st), 0) << f;
+    return st.st_mode & 07777;
+}
+
+// Exit codes of a write run in a child process.
+enum Outcome { kWritten = 0, kRefused = 1, kOtherError = 2, kNoUser = 3 };
+
+// Runs `work` in a child process, by default as an ordinary user: the user nobody when the
+// tests run as root, who may write anything. `before` runs in the child first.
+int InChild(const std::function<void()>& work, const std::function<void()>& before = {},
+            bool ordinaryUser = true) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (before) {
+            before();
+        }
+        if (ordinaryUser && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(kNoUser);
+        }
+        try {
+            work();
+            ::_exit(kWritten);
+        } catch (const EInOutError& e) {
+            ::_exit(std::string(e.what()).rfind("Unable to write to ", 0) == 0 ? kRefused
+                                                                               : kOtherError);
+        } catch (...) {
+            ::_exit(kOtherError);
+        }
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
 
 std::vector<std::string> Names(const TempDir& dir) {
     std::vector<std::string> out;
@@ -81,4 +128,96 @@ TEST(AtomicFile, ReadWholeFile) {
     WriteBytes(dir.File("b"), bytes);
     EXPECT_TRUE(ReadWholeFile(dir.File("b"), contents));
     EXPECT_EQ(contents, bytes);
+}
+
+TEST(AtomicFile, TheCopyIsPrivateUntilCompleteAndThenGetsTheTargetsRights) {
+    TempDir dir;
+    const std::string f = dir.File("karten.csv");
+    WriteBytes(f, "alt\r\n");
+    ::chmod(f.c_str(), 0644);
+    // A save killed half way (here by the file size limit) leaves a copy only its user reads.
+    const int rc = InChild([&] { ReplaceFileContents(f, std::string(100000, 'x')); },
+                           [] {
+                               const rlimit limit{1000, 1000};
+                               ::setrlimit(RLIMIT_FSIZE, &limit);
+                           },
+                           false);
+    EXPECT_EQ(rc, -SIGXFSZ);
+    EXPECT_EQ(ReadBytes(f), "alt\r\n");
+    const auto names = Names(dir);
+    ASSERT_EQ(names.size(), 2u);
+    for (const auto& n : names) {
+        if (n != "karten.csv") {
+            EXPECT_EQ(ModeOf(dir.File(n)), 0600u) << n;
+        }
+    }
+
+    // A complete one takes the target's rights; a new file those of the umask.
+    ::chmod(f.c_str(), 0640);
+    ReplaceFileContents(f, "neu");
+    EXPECT_EQ(ModeOf(f), 0640u);
+    const mode_t old = ::umask(027);
+    ReplaceFileContents(dir.File("neu.csv"), "x");
+    ::umask(old);
+    EXPECT_EQ(ModeOf(dir.File("neu.csv")), 0640u);
+}
+
+TEST(AtomicFile, OnlyFilesTheUserMayWriteAreWritten) {
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0777);
+    const std::string other = dir.File("fremd.csv");
+    WriteBytes(other, "fremd");
+    ::chmod(other.c_str(), 0644);
+    const auto write = [](const std::string& f) { return [f] { ReplaceFileContents(f, "neu"); }; };
+    if (::geteuid() == 0) {
+        // Another user's file in a folder everyone may write is neither replaced nor taken over.
+        EXPECT_EQ(InChild(write(other)), kRefused);
+        EXPECT_EQ(ReadBytes(other), "fremd");
+        EXPECT_EQ(fs::status(other).permissions(), fs::perms(0644));
+    }
+
+    // A folder that takes no new files: a writable file in it is written in place, a new one
+    // is refused.
+    const std::string shared = dir.File("gemeinsam.csv");
+    WriteBytes(shared, "alt");
+    ::chmod(shared.c_str(), 0666);
+    ::chmod(dir.Path().c_str(), 0555);
+    const int inPlace = InChild(write(shared));
+    const int fresh = InChild(write(dir.File("neu.csv")));
+    ::chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(inPlace, kWritten);
+    EXPECT_EQ(ReadBytes(shared), "neu");
+    EXPECT_EQ(fresh, kRefused);
+    EXPECT_FALSE(fs::exists(dir.File("neu.csv")));
+}
+
+TEST(AtomicFile, StreamsAndDevicesAreWrittenIntoNeverReplaced) {
+    TempDir dir;
+    const std::string fifo = dir.File("rohr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = ReadBytes(fifo); });
+    ReplaceFileContents(fifo, "karten\r\n");
+    reader.join();
+    EXPECT_EQ(received, "karten\r\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    ReplaceFileContents("/dev/null", "weg");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    fs::create_symlink("/dev/null", dir.File("nichts"));
+    ReplaceFileContents(dir.File("nichts"), "weg");
+    EXPECT_TRUE(fs::is_symlink(dir.File("nichts")));
+    EXPECT_EQ(Names(dir).size(), 2u);
+
+    // /dev/stdout on a file opened for appending adds to it.
+    const std::string log = dir.File("log.txt");
+    WriteBytes(log, "eins\n");
+    EXPECT_EQ(InChild([] { ReplaceFileContents("/dev/stdout", "zwei\n"); },
+                      [&] {
+                          const int fd = ::open(log.c_str(), O_WRONLY | O_APPEND);
+                          ::dup2(fd, 1);
+                      },
+                      false),
+              kWritten);
+    EXPECT_EQ(ReadBytes(log), "eins\nzwei\n");
 }

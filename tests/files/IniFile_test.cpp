@@ -187,3 +187,29 @@ TEST(IniFile, FailedWriteRaisesAndLeavesFileAndValuesAlone) {
     // A value that is already there needs no write and raises nothing.
     EXPECT_NO_THROW(ini.WriteString("Main", "A", "1"));
 }
+
+TEST(IniFile, ByteOrderMarkAndLinesEndedByCrAlone) {
+    // An editor's UTF-8 file: the mark does not hide the first section, texts are UTF-8 in the
+    // file, and the file stays so on writing.
+    const std::string mark = "\xEF\xBB\xBF";
+    IniOver f(mark + "[0]\r\nName=Heiz\xC3\xB6l\r\nCO2Max=15.4\r\n");
+    IniFile ini = f.Open();
+    EXPECT_EQ(ini.ReadString("0", "Name", "?"), "Heiz\xF6l");
+    ini.WriteString("0", "Name", "Heiz\xF6l"); // already so: the line stays
+    ini.WriteString("0", "CO2Max", "15.5");
+    ini.WriteString("1", "Name", "Fl\xFCssiggas");
+    EXPECT_EQ(f.Bytes(), mark + "[0]\r\nName=Heiz\xC3\xB6l\r\nCO2Max=15.5\r\n"
+                                "[1]\r\nName=Fl\xC3\xBCssiggas\r\n");
+    // Windows-1252 bytes that an older version added after the mark read as they stand.
+    IniOver older(mark + "[0]\r\nName=Holz\r\n[0]\r\nName=Heiz\xF6l\r\n[1]\r\nName=Gr\xFCn\r\n");
+    EXPECT_EQ(older.Open().ReadString("1", "Name", "?"), "Gr\xFCn");
+
+    // CR alone ends a line, as CR LF and LF do; a mark in the middle is text.
+    IniOver cr("[Main]\rTypGeraet=MMC\rCOMPort=3\r\n[Ports]\nCOM3=" + mark + "x\r");
+    const IniFile mac = cr.Open();
+    EXPECT_EQ(mac.ReadString("Main", "TypGeraet", "?"), "MMC");
+    EXPECT_EQ(mac.ReadInteger("Main", "COMPort", 0), 3);
+    EXPECT_EQ(mac.ReadString("Ports", "COM3", "?"), mark + "x");
+    EXPECT_EQ(mac.Contents(),
+              "[Main]\r\nTypGeraet=MMC\r\nCOMPort=3\r\n[Ports]\r\nCOM3=" + mark + "x\r\n");
+}

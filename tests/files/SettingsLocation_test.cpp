@@ -103,3 +103,39 @@ TEST(SettingsLocation, InstalledProgramKeepsItsSettingsInTheUserFolder) {
     EXPECT_EQ(ini.ReadInteger("Main", "COMPort", 0), 3);
     EXPECT_EQ(EntryCount(tmp.File("prog")), 1u);
 }
+
+TEST(SettingsLocation, SystemFoldersAreInstalledPlacesEvenForRoot) {
+    EXPECT_TRUE(InSystemFolder("/usr/lib/fendro"));
+    EXPECT_TRUE(InSystemFolder("/opt/fendro/bin/"));
+    EXPECT_TRUE(InSystemFolder("/usr"));
+    EXPECT_FALSE(InSystemFolder("/usrlocal/fendro"));
+    EXPECT_FALSE(InSystemFolder("/usr/../home/fendro"));
+    TempDir tmp;
+    EXPECT_FALSE(InSystemFolder(tmp.Path()));
+
+    // A program reached through a link into /usr counts as installed there, however writable
+    // the folder is: no settings file is ever written beside it.
+    fs::create_directory_symlink("/usr/share", tmp.File("prog"));
+    EXPECT_TRUE(InSystemFolder(tmp.File("prog")));
+    const std::string user = tmp.File("config") + "/fendro/fendro.ini";
+    EXPECT_EQ(ChooseSettingsFile(tmp.File("prog") + "/fendro-test.ini", user), user);
+    EXPECT_FALSE(fs::exists("/usr/share/fendro-test.ini"));
+}
+
+TEST(SettingsLocation, APresetBesideTheProgramStartsTheUsersFile) {
+    TempDir tmp;
+    fs::create_directory(tmp.File("prog"));
+    const std::string beside = tmp.File("prog") + "/fendro.ini";
+    const std::string user = tmp.File("config") + "/fendro/fendro.ini";
+    const std::string preset = "\xEF\xBB\xBF[0]\r\nName=Holz\r\n";
+    WriteBytes(beside, preset);
+    ReadOnlyFolder ro(tmp.File("prog"));
+    EXPECT_EQ(ChooseSettingsFile(beside, user), user);
+    EXPECT_EQ(ReadBytes(user), preset);
+
+    // Once the user has a file of their own, the preset no longer touches it.
+    WriteBytes(user, "[0]\r\nName=Eigen\r\n");
+    EXPECT_EQ(ChooseSettingsFile(beside, user), user);
+    EXPECT_EQ(ReadBytes(user), "[0]\r\nName=Eigen\r\n");
+    EXPECT_EQ(ReadBytes(beside), preset);
+}

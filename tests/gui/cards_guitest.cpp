@@ -87,6 +87,7 @@ private slots:
     void saveNewTableUnderNewName();
     void saveExistingFileAppendOverwriteCancel();
     void saveAsToExistingFileAsks();
+    void overwriteAfterAChangeOnDiskAsks();
     void fileExistsDialogItself();
     void writeWithoutNameAsksForOne();
     void bigFileThroughTheWindow();
@@ -282,6 +283,46 @@ void CardsTest::saveAsToExistingFileAsks() {
     QCOMPARE(ReadBytes(other), std::string(24, ',') + "\r\n");
     // The dialog was preset with the current file.
     QCOMPARE(MainFrm->SaveDialog1.InitialDir, Q(program.Dir().Path()));
+}
+
+void CardsTest::overwriteAfterAChangeOnDiskAsks() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("geteilt.csv");
+    const std::string mine = Card("Meier") + "\r\n";
+    WriteBytes(file, mine);
+    Open(file);
+    const QString question = QStringLiteral(
+        "?: Die Datei geteilt.csv wurde seit dem Öffnen oder letzten Speichern außerhalb dieses "
+        "Programms geändert, zum Beispiel an einem anderen Arbeitsplatz.\nBeim Überschreiben "
+        "gehen diese Änderungen verloren.\n\nDatei trotzdem überschreiben?");
+
+    // A colleague adds a card in the shared folder; "No" keeps it.
+    const std::string theirs = mine + Card("Kollege") + "\r\n";
+    WriteBytes(file, theirs);
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAutomation::QueueAnswer(false);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{question});
+    QCOMPARE(ReadBytes(file), theirs);
+
+    // Appending loses nothing and asks nothing.
+    TUeberschreibFrm::QueueAnswer(smAppend);
+    MainFrm->Speichern1->trigger();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QCOMPARE(ReadBytes(file), theirs + mine);
+
+    // After our own save only a new change asks; "Yes" overwrites.
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    MainFrm->Speichern1->trigger();
+    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QCOMPARE(ReadBytes(file), mine);
+    WriteBytes(file, theirs);
+    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAutomation::QueueAnswer(true);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList{question});
+    QCOMPARE(ReadBytes(file), mine);
+    QCOMPARE(DialogAutomation::PendingAnswers(), 0);
 }
 
 void CardsTest::fileExistsDialogItself() {

@@ -19,6 +19,9 @@ int CmdSend(const Args& args);
 int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
 
+// The settings file the program would use if it lay beside this tool.
+std::string DefaultSettingsFile();
+
 // Writes "Aufruf: fendro-tool <usage>" to stderr and returns 2.
 int UsageError(const char* usage);
 // Writes the message to stderr and returns 1.

@@ -4,7 +4,9 @@
 #include "exchange/TransferFile.h"
 #include "exchange/TransferLines.h"
 #include "files/AtomicFile.h"
+#include "files/IniFile.h"
 #include "files/uGlobal.h"
+#include "platform/UserSettings.h"
 
 #include <cstdio>
 #include <exception>
@@ -84,9 +86,13 @@ std::string OwnFolder() {
     return exe.parent_path().u8string();
 }
 
+} // namespace
+
 std::string DefaultSettingsFile() {
-    return (std::filesystem::u8path(OwnFolder()) / "fendro.ini").u8string();
+    return SettingsFileFor((std::filesystem::u8path(OwnFolder()) / "fendro.ini").u8string());
 }
+
+namespace {
 
 int MissingInput(const std::string& fileName) {
     return Failure("Datei nicht gefunden: " + fileName);
@@ -107,7 +113,7 @@ int CmdDecode(const Args& args) {
     Parsed p;
     if (!ParseArgs(args, true, true, p)) {
         const int rc = UsageError(kDecodeUsage);
-        std::fputs("  --ini: Vorgabe ist fendro.ini im Ordner von fendro-tool\n"
+        std::fputs("  --ini: Vorgabe ist die Einstellungsdatei des Programms (fendro.ini)\n"
                    "  --today: Datum für die Jahresregel, sonst das heutige\n",
                    stderr);
         return rc;
@@ -129,6 +135,11 @@ int CmdDecode(const Args& args) {
     SetSettingsFileName(p.hasIni ? p.ini : DefaultSettingsFile());
     StdoutLines lines;
     return Run([&] {
+        if (!p.hasIni) {
+            // The program's own file: the fuel table is completed as the program's start does.
+            IniFile ini(SettingsFileName());
+            EnsureFuelDefaults(ini);
+        }
         ConvertReceivedRecords(p.files[0], p.files[1], p.xq, lines, {}, [today] { return today; });
     });
 }

@@ -141,15 +141,14 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
     }
     std::unique_ptr<IniFile> ini;
     try {
-        if (!t.ini.empty()) {
-            ini = std::make_unique<IniFile>(t.ini);
-        }
+        // Without --ini the program's own settings file, when there is one.
+        ini = std::make_unique<IniFile>(t.ini.empty() ? DefaultSettingsFile() : t.ini);
     } catch (const std::exception& e) {
         return Failure(e.what());
     }
     // The settings as the program would hold them, the command line having the last word.
-    DeviceType = ini ? ini->ReadString("Main", "TypGeraet", "COM") : "COM";
-    BaudRate = ini ? ini->ReadInteger("Main", "Baudrate", 9600) : 9600;
+    DeviceType = ini->ReadString("Main", "TypGeraet", "RV");
+    BaudRate = ini->ReadInteger("Main", "Baudrate", 9600);
     if (!t.type.empty()) {
         DeviceType = t.type;
     }

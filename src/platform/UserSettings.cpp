@@ -1,0 +1,13 @@
+#include "platform/UserSettings.h"
+
+#include "files/SettingsLocation.h"
+#include "platform/TextCodec.h"
+
+#include <QStandardPaths>
+
+std::string SettingsFileFor(const std::string& besideProgram) {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return ChooseSettingsFile(
+        besideProgram,
+        config.isEmpty() ? std::string() : ToUtf8(config + QStringLiteral("/fendro/fendro.ini")));
+}
