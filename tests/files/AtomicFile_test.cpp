@@ -202,12 +202,18 @@ TEST(AtomicFile, StreamsAndDevicesAreWrittenIntoNeverReplaced) {
     EXPECT_EQ(received, "karten\r\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
 
+    const fs::perms nullRights = fs::status("/dev/null").permissions();
     ReplaceFileContents("/dev/null", "weg");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    fs::create_symlink("/dev/null", dir.File("nichts"));
-    ReplaceFileContents(dir.File("nichts"), "weg");
-    EXPECT_TRUE(fs::is_symlink(dir.File("nichts")));
-    EXPECT_EQ(Names(dir).size(), 2u);
+    {
+        TempDir linkDir; // its clean-up must not touch the link's target either
+        fs::create_symlink("/dev/null", linkDir.File("nichts"));
+        ReplaceFileContents(linkDir.File("nichts"), "weg");
+        EXPECT_TRUE(fs::is_symlink(linkDir.File("nichts")));
+        EXPECT_EQ(Names(linkDir).size(), 1u);
+    }
+    EXPECT_EQ(fs::status("/dev/null").permissions(), nullRights);
+    EXPECT_EQ(Names(dir).size(), 1u); // no copy left beside the FIFO
 
     // /dev/stdout on a file opened for appending adds to it.
     const std::string log = dir.File("log.txt");
