@@ -18,6 +18,8 @@ int CmdSend(const Args& args);
 // Printing into a PDF file.
 int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
+// A customer's measurements from a folder of card files.
+int CmdHistory(const Args& args);
 
 // Writes "Aufruf: fendro-tool <usage>" to stderr and returns 2.
 int UsageError(const char* usage);
