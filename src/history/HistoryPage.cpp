@@ -59,10 +59,9 @@ void Dashed(PrintCanvas& canvas, double x1, double y1, double x2, double y2, dou
     const double dy = (y2 - y1) / length;
     for (double s = 0; s < length; s += on + off) {
         const double e = std::min(s + on, length);
-        canvas.Line(static_cast<int>(std::lround(x1 + dx * s)),
-                    static_cast<int>(std::lround(y1 + dy * s)),
-                    static_cast<int>(std::lround(x1 + dx * e)),
-                    static_cast<int>(std::lround(y1 + dy * e)));
+        canvas.Line(
+            static_cast<int>(std::lround(x1 + dx * s)), static_cast<int>(std::lround(y1 + dy * s)),
+            static_cast<int>(std::lround(x1 + dx * e)), static_cast<int>(std::lround(y1 + dy * e)));
     }
 }
 
@@ -222,9 +221,9 @@ private:
                 const double px = X(ChartDay(points[i - 1]));
                 const double py = Y(points[i - 1].value, axis);
                 if (solid) {
-                    canvas_.Line(static_cast<int>(std::lround(px)),
-                                 static_cast<int>(std::lround(py)),
-                                 static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+                    canvas_.Line(
+                        static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)),
+                        static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
                 } else {
                     Dashed(canvas_, px, py, x, y, 20, 12);
                 }

@@ -63,7 +63,8 @@ bool SameFile(const fs::path& a, const std::string& b) {
 class Gatherer {
 public:
     Gatherer(const CustomerKey& customer, int colCount)
-        : customer_(customer), cols_(static_cast<size_t>(std::max(colCount, kColStandardBoiler + 1))) {
+        : customer_(customer),
+          cols_(static_cast<size_t>(std::max(colCount, kColStandardBoiler + 1))) {
         history_.customer = customer;
     }
 
@@ -131,10 +132,11 @@ public:
             e.minutes = ParseCardTime(CellOf(e.card, kColTime));
             kept.push_back(std::move(e));
         }
-        std::stable_sort(kept.begin(), kept.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
-            return std::tie(a.date.year, a.date.month, a.date.day, a.minutes) >
-                   std::tie(b.date.year, b.date.month, b.date.day, b.minutes);
-        });
+        std::stable_sort(kept.begin(), kept.end(),
+                         [](const HistoryEntry& a, const HistoryEntry& b) {
+                             return std::tie(a.date.year, a.date.month, a.date.day, a.minutes) >
+                                    std::tie(b.date.year, b.date.month, b.date.day, b.minutes);
+                         });
         history_.entries = std::move(kept);
         return std::move(history_);
     }
