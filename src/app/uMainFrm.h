@@ -103,8 +103,9 @@ public:
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
     void GoToHistoryCard(const HistoryEntry& entry);
-    // "Messverlauf..." is enabled while the grid shows a card.
+    // "Messverlauf..." is enabled while a card with a customer is selected.
     void UpdateHistoryCommand();
+    bool HasHistoryCustomer() const;
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;

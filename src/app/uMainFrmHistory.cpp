@@ -72,23 +72,30 @@ void TMainFrm::AddHistoryCommand() {
     connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { UpdateHistoryCommand(); });
     connect(gridModel_, &QAbstractItemModel::modelReset, this, [this] { UpdateHistoryCommand(); });
+    connect(gridModel_, &QAbstractItemModel::dataChanged, this, [this] { UpdateHistoryCommand(); });
     connect(gridModel_, &QAbstractItemModel::rowsInserted, this,
             [this] { UpdateHistoryCommand(); });
     connect(gridModel_, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateHistoryCommand(); });
     UpdateHistoryCommand();
 }
 
+bool TMainFrm::HasHistoryCustomer() const {
+    // The empty card of a new table belongs to nobody.
+    const int row = CurrentRow();
+    return row > 0 && CustomerOf(cards_.RowAt(row)) != CustomerKey();
+}
+
 void TMainFrm::UpdateHistoryCommand() {
     if (Messverlauf1 != nullptr) {
-        Messverlauf1->setEnabled(commandsEnabled_ && CurrentRow() > 0);
+        Messverlauf1->setEnabled(commandsEnabled_ && HasHistoryCustomer());
     }
 }
 
 void TMainFrm::Messverlauf1Click() {
-    const int row = CurrentRow();
-    if (row < 1) {
+    if (!HasHistoryCustomer()) {
         return;
     }
+    const int row = CurrentRow();
     if (gHistoryFrm.isNull()) {
         gHistoryFrm = new TMessverlaufFrm(this);
         gHistoryFrm->onGoToCard = [this](const HistoryEntry& entry) { GoToHistoryCard(entry); };
