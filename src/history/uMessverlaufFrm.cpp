@@ -70,9 +70,7 @@ TMessverlaufFrm::TMessverlaufFrm(QWidget* parent) : QWidget(parent, Qt::Window) 
     CustomerLabel->setFont(bold);
     CustomerLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    ChartView = new QChartView(chart);
+    ChartView = new QChartView(new QChart);
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumHeight(200);
@@ -91,8 +89,9 @@ TMessverlaufFrm::TMessverlaufFrm(QWidget* parent) : QWidget(parent, Qt::Window) 
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(Table);
     splitter->addWidget(ChartView);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({200, 300});
 
     NotesLabel = new QLabel;
     NotesLabel->setObjectName(QStringLiteral("NotesLabel"));
@@ -214,12 +213,12 @@ void TMessverlaufFrm::FillTable() {
 }
 
 void TMessverlaufFrm::FillChart() {
-    QChart* chart = ChartView->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    // A new chart each time: axes taken out of a chart leave their drawing behind until later.
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* old = ChartView->chart();
+    ChartView->setChart(chart);
+    delete old;
     const HistoryChart data = BuildHistoryChart(history_);
 
     auto* dates = new QDateTimeAxis;
@@ -273,6 +272,7 @@ void TMessverlaufFrm::FillChart() {
     dates->setTickCount(5);
     const ChartAxis lossRange = RoundAxis(0, std::max(lossHigh * 1.1, 1.0), 5);
     lossAxis->setRange(lossRange.min, lossRange.max);
+    lossAxis->setLabelFormat(QStringLiteral("%g"));
     lossAxis->setTickCount(
         static_cast<int>(std::lround((lossRange.max - lossRange.min) / lossRange.step)) + 1);
     double effLow = 100;
@@ -284,6 +284,7 @@ void TMessverlaufFrm::FillChart() {
     const ChartAxis effRange =
         data.efficiency.empty() ? RoundAxis(80, 100, 4) : RoundAxis(effLow - 1, effHigh + 1, 5);
     efficiencyAxis->setRange(effRange.min, effRange.max);
+    efficiencyAxis->setLabelFormat(QStringLiteral("%g"));
     efficiencyAxis->setTickCount(
         static_cast<int>(std::lround((effRange.max - effRange.min) / effRange.step)) + 1);
 
