@@ -3,6 +3,7 @@
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
 #include "app/uMainFrm.h"
+#include "files/ScopeExit.h"
 #include "files/uGlobal.h"
 #include "history/MeasurementHistory.h"
 #include "history/uMessverlaufFrm.h"
@@ -104,9 +105,10 @@ void TMainFrm::Messverlauf1Click() {
         gHistoryFrm->raise();
         return;
     }
-    // A copy: the user may edit, sort or load while the folder is read.
-    const CardTable snapshot = cards_;
-    gHistoryFrm->ShowHistory(snapshot, row, CardFileName);
+    // As during a load: events get through, but no command starts and the window stays put.
+    SetCommandsEnabled(false);
+    ScopeExit commandsOn([this] { SetCommandsEnabled(true); });
+    gHistoryFrm->ShowHistory(cards_, row, CardFileName);
 }
 
 void TMainFrm::GoToHistoryCard(const HistoryEntry& entry) {
