@@ -103,5 +103,6 @@ bool ParseMeasuredValue(const std::string& text, double& value) {
         return false;
     }
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
+    // Nothing the device measures comes near a billion; larger is a typing slip, not a value.
+    return ec == std::errc() && end == s.data() + s.size() && value > -1e9 && value < 1e9;
 }
