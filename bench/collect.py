@@ -32,6 +32,7 @@ EXPECTED = [
     ("printing 10,000 cards", ["bench_print*"]),
     ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
+    ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),
 ]
 
 STANDARD_KEYS = {

@@ -249,6 +249,7 @@ void TMainFrm::BuildMenu() {
     KarteikarteSuchen1->setShortcut(QKeySequence::Find);
     Beenden1->setShortcut(QKeySequence::Quit);
     N3->setShortcut(QKeySequence::HelpContents);
+    AddHistoryCommand();
 }
 
 void TMainFrm::SetCaptions() {
@@ -412,6 +413,7 @@ void TMainFrm::SetCommandsEnabled(bool on) {
         }
     }
     StringGrid1->setEnabled(on);
+    UpdateHistoryCommand();
 }
 
 void TMainFrm::Neu1Click() {

@@ -3,7 +3,7 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp and uMainFrmPrint.cpp.
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp and uMainFrmHistory.cpp.
 
 #include "app/TFileDialog.h"
 #include "files/CardTable.h"
@@ -16,6 +16,7 @@
 #include <vector>
 
 class CardGridModel;
+struct HistoryEntry;
 class QAction;
 class QLabel;
 class QMenu;
@@ -64,6 +65,8 @@ public:
     // False when nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();
+    // Opens the named card file as "Öffnen..." does after its dialog.
+    void OpenNamedCardFile(const std::string& fileName);
     // SaveDialog1 set up for a card file, preset with the current one when it exists.
     void PrepareCardSaveDialog();
     // The card file as it is on disk now: the table was just read from it or written to it.
@@ -100,6 +103,14 @@ public:
     void Verbindung1Click();
     void Brennstoffarten1Click();
     void N3Click();
+    void Messverlauf1Click();
+
+    // The history window's way back: opens the file of a measurement (asking about unsaved
+    // changes first) and selects its card.
+    void GoToHistoryCard(const HistoryEntry& entry);
+    // "Messverlauf..." is enabled while a card with a customer is selected.
+    void UpdateHistoryCommand();
+    bool HasHistoryCustomer() const;
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
@@ -142,6 +153,7 @@ public:
     QAction* Brennstoffarten1 = nullptr;
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
+    QAction* Messverlauf1 = nullptr;
 
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);
@@ -155,6 +167,7 @@ private:
     void BuildGridAppearance();
     void InstallCardEditor();
     void BuildMenu();
+    void AddHistoryCommand();
     void SetCaptions();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption,
                         void (TMainFrm::*handler)());

@@ -136,9 +136,13 @@ void TMainFrm::OpenCardFile() {
     if (!OpenDialog1.Execute(this)) {
         return;
     }
+    OpenNamedCardFile(ToUtf8(OpenDialog1.FileName));
+}
+
+void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
     // A load that fails leaves the table, and so the file it belongs to, as they were.
     ScopeExit restoreName([previous = CardFileName] { CardFileName = previous; });
-    CardFileName = ToUtf8(OpenDialog1.FileName);
+    CardFileName = fileName;
 
     SetCommandsEnabled(false);
     ProgressFrm->show();

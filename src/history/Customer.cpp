@@ -48,6 +48,24 @@ std::string CustomerText(std::string_view text) {
     return out;
 }
 
+bool IsCustomerText(std::string_view text, std::string_view key) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (text.size() != key.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (Lower(text[i]) != key[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 CustomerKey CustomerOf(std::string_view name, std::string_view street, std::string_view town) {
     return {CustomerText(name), CustomerText(street), CustomerText(town)};
 }
@@ -58,5 +76,7 @@ CustomerKey CustomerOf(const CardTable::Row& row) {
 
 bool IsCustomer(const CardTable::Row& row, const CustomerKey& key) {
     // Most cards of a folder belong to someone else: the name alone decides for them.
-    return CustomerText(CellOrEmpty(row, 0)) == key.name && CustomerOf(row) == key;
+    return IsCustomerText(CellOrEmpty(row, 0), key.name) &&
+           IsCustomerText(CellOrEmpty(row, 1), key.street) &&
+           IsCustomerText(CellOrEmpty(row, 2), key.town);
 }

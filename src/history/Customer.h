@@ -22,6 +22,10 @@ struct CustomerKey {
 // The comparable form of a text: blanks around it cut, Windows-1252 letters in lower case.
 std::string CustomerText(std::string_view text);
 
+// Whether `text` has the comparable form `key`, without building it: the quick test that skips
+// the lines of other customers in a large folder.
+bool IsCustomerText(std::string_view text, std::string_view key);
+
 CustomerKey CustomerOf(std::string_view name, std::string_view street, std::string_view town);
 // From columns 0 to 2 of a card row; missing cells count as empty.
 CustomerKey CustomerOf(const CardTable::Row& row);

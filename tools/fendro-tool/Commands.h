@@ -18,6 +18,8 @@ int CmdSend(const Args& args);
 // Printing into a PDF file.
 int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
+// A customer's measurements from a folder of card files.
+int CmdHistory(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

@@ -24,6 +24,8 @@ const Command kCommands[] = {
     {"send", CmdSend, "send --port N [--type TYPE] [--ini SETTINGSFILE] RAWFILE"},
     {"print-list", CmdPrintList, "print-list CSVFILE PDFFILE [--dta COLUMNFILE]"},
     {"print-card", CmdPrintCard, "print-card CSVFILE CARDNUMBER PDFFILE [--dta COLUMNFILE]"},
+    {"history", CmdHistory,
+     "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

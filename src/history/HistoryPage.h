@@ -1,0 +1,17 @@
+#pragma once
+// The printed history: the customer, the chart and the table on portrait pages, more pages when
+// the table needs them. The window's "Drucken..." and fendro-tool draw the same pages.
+
+#include "files/CardTable.h"
+#include "history/MeasurementHistory.h"
+#include "printing/PrintCanvas.h"
+
+#include <string>
+
+// The title of the job and of every page, UTF-8.
+extern const char* const kHistoryPrintTitle;
+
+// `customer` is the customer line (UTF-8), `captionRow` the captions of the column definition
+// file. Throws EPrinter when the paper has no room for the table, or what the canvas throws.
+void PrintHistory(PrintCanvas& canvas, const History& history, const std::string& customer,
+                  const CardTable::Row& captionRow);
