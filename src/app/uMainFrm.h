@@ -3,7 +3,7 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp and uMainFrmPrint.cpp.
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp and uMainFrmCertificate.cpp.
 
 #include "app/TFileDialog.h"
 #include "files/CardTable.h"
@@ -71,7 +71,8 @@ public:
     void DeleteCard();
     void ShowSearch();
     void StringGrid1SelectCell(int col, int row);
-    // Sets `key` to 0 when the typed character may not enter the current cell.
+    // Sets `key` to 0 when the typed character may not enter the current cell, or to the
+    // character it becomes there.
     void StringGrid1KeyPress(char32_t& key);
     void SortCards(const std::vector<int>& keys);
 
@@ -95,6 +96,9 @@ public:
     void Verbindung1Click();
     void Brennstoffarten1Click();
     void N3Click();
+    void Messbescheinigung1Click();
+    void MessbescheinigungenAlle1Click();
+    void Betrieb1Click();
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
@@ -137,6 +141,9 @@ public:
     QAction* Brennstoffarten1 = nullptr;
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
+    QAction* Messbescheinigung1 = nullptr;
+    QAction* MessbescheinigungenAlle1 = nullptr;
+    QAction* Betrieb1 = nullptr;
 
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);
@@ -157,6 +164,8 @@ private:
     void FormHide();
     void FormCloseQuery();
     bool StringGrid1SetEditText(int col, int row, const QString& text, std::string& stored);
+    // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
+    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
 
     CardTable cards_;
     CardGridModel* gridModel_ = nullptr;
