@@ -252,7 +252,7 @@ std::string FuelKindText(FuelKind kind) {
 
 std::string CellForReader(std::string_view cell) {
     std::string text = AnsiToUtf8(cell);
-    if (ParseCardNumber(text)) {
+    if (ParseCardDecimal(text)) {
         for (char& c : text) {
             if (c == '.') {
                 c = ',';

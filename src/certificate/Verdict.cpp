@@ -188,7 +188,7 @@ Check DerivativesCheck(const CardTable::Row& row, const BoilerFacts& facts) {
 
 } // namespace
 
-std::optional<double> ParseCardNumber(std::string_view text) {
+std::optional<double> ParseCardDecimal(std::string_view text) {
     const std::optional<long long> micro = ParseMicro(text);
     if (!micro) {
         return std::nullopt;

@@ -74,4 +74,4 @@ int SootNumberOf(const std::vector<int>& readings);
 
 // A number on the card with "." or "," as its decimal point, exact to six decimals; nothing for
 // "---", blanks or anything else.
-std::optional<double> ParseCardNumber(std::string_view text);
+std::optional<double> ParseCardDecimal(std::string_view text);

@@ -18,6 +18,7 @@ int CmdSend(const Args& args);
 // Printing into a PDF file.
 int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
+int CmdCertificate(const Args& args);
 
 // Writes "Aufruf: fendro-tool <usage>" to stderr and returns 2.
 int UsageError(const char* usage);

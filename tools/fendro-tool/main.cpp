@@ -24,6 +24,8 @@ const Command kCommands[] = {
     {"send", CmdSend, "send --port N [--type TYPE] [--ini SETTINGSFILE] RAWFILE"},
     {"print-list", CmdPrintList, "print-list CSVFILE PDFFILE [--dta COLUMNFILE]"},
     {"print-card", CmdPrintCard, "print-card CSVFILE CARDNUMBER PDFFILE [--dta COLUMNFILE]"},
+    {"certificate", CmdCertificate,
+     "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {
