@@ -37,6 +37,11 @@ std::string Cell(int col, int row) {
     return MainFrm->Cards().Cell(col, row);
 }
 
+// The separators of an empty card: one between each two columns of the definition file.
+std::string Commas() {
+    return std::string(static_cast<size_t>(MainFrm->Cards().ColCount() - 1), ',');
+}
+
 // A card line of 25 fields: name, street, town and the measurement values m3 .. m24.
 std::string Card(const std::string& name, const std::string& street = "S",
                  const std::string& town = "O") {
@@ -218,7 +223,7 @@ void CardsTest::saveNewTableUnderNewName() {
     TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
     MainFrm->Speichern1->trigger(); // no name yet: save under a new name
     const std::string file = program.Dir().File("neu.CSV");
-    QCOMPARE(ReadBytes(file), std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), Commas() + "\r\n");
     QCOMPARE(TUeberschreibFrm::TimesShown(), asked);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
     QCOMPARE(CardFileName, file);
@@ -238,7 +243,9 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     MainFrm->InsertCard();
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(1, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
-    const std::string table = old + "Neu" + std::string(24, ',') + "\r\n";
+    // The loaded card of 25 fields is written with every column of the definition file.
+    const std::string table =
+        Card("Alt") + Commas().substr(24) + "\r\n" + "Neu" + Commas() + "\r\n";
 
     // "Abbruch": nothing written, the changes stay unsaved.
     TUeberschreibFrm::QueueAnswer(smCancel);
@@ -278,7 +285,7 @@ void CardsTest::saveAsToExistingFileAsks() {
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     TFileDialog::QueueFileName(Q(other));
     MainFrm->Speichernunter1->trigger();
-    QCOMPARE(ReadBytes(other), std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(other), Commas() + "\r\n");
     // The dialog was preset with the current file.
     QCOMPARE(MainFrm->SaveDialog1.InitialDir, Q(program.Dir().Path()));
 }
@@ -333,7 +340,7 @@ void CardsTest::writeWithoutNameAsksForOne() {
     TFileDialog::QueueFileName(Q(file));
     TUeberschreibFrm::QueueAnswer(smAppend);
     QVERIFY(MainFrm->WriteCardFile());
-    QCOMPARE(ReadBytes(file), "Alt\r\n" + std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), "Alt\r\n" + Commas() + "\r\n");
     QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
 }
 
@@ -458,7 +465,7 @@ void CardsTest::typedTextIsSavedWithEditorOpen() {
     const std::string file = program.Dir().File("offen.csv");
     TFileDialog::QueueFileName(Q(file));
     MainFrm->Speichernunter1->trigger();
-    QCOMPARE(ReadBytes(file), "Meier" + std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), "Meier" + Commas() + "\r\n");
     QVERIFY(!DataChanged);
     CloseEditor(editor);
     QVERIFY(!DataChanged); // closing an unchanged editor marks nothing
