@@ -437,6 +437,16 @@ void CardsTest::typingRules() {
     QTest::keyClicks(editor, QStringLiteral("12.5"));
     QCOMPARE(Cell(5, 1), std::string());
     CloseEditor(editor);
+
+    // The boiler facts: a typed comma goes in as a point, letters as the capitals they stand for.
+    editor = EditCell(25, 1);
+    QTest::keyClicks(editor, QStringLiteral("24,5 kW"));
+    QCOMPARE(Cell(25, 1), std::string("24.5"));
+    CloseEditor(editor);
+    editor = EditCell(26, 1);
+    QTest::keyClicks(editor, QStringLiteral("xzv"));
+    QCOMPARE(Cell(26, 1), std::string("Z"));
+    CloseEditor(editor);
 }
 
 void CardsTest::pasteIsFiltered() {
