@@ -167,34 +167,46 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
             }
             lines.push_back(line + ".");
         }
-        if (c.relaxedLimit && c.kind == CheckKind::FlueGasLoss) {
-            lines.push_back("Abgasverlust: ein Prozentpunkt mehr für einen Standardheizkessel "
-                            "(§ 10 Abs. 1 Satz 2).");
-        }
-        if (c.relaxedLimit && c.kind == CheckKind::SootNumber) {
-            lines.push_back(c.paragraph == Paragraph::Par7
-                                ? "Rußzahl: Grenzwert für Kessel bis 11 kW, errichtet vor dem "
-                                  "1.11.1996."
-                                : "Rußzahl: Grenzwert für Kessel, errichtet vor dem 1.10.1988 im "
-                                  "Beitrittsgebiet.");
+        const bool loss = c.kind == CheckKind::FlueGasLoss;
+        if (c.relaxedLimit && c.relaxation == Answer::Yes) {
+            if (loss) {
+                lines.push_back("Abgasverlust: ein Prozentpunkt mehr für einen "
+                                "Standardheizkessel (§ 10 Abs. 1 Satz 2).");
+            } else {
+                lines.push_back(c.paragraph == Paragraph::Par7
+                                    ? "Rußzahl: Grenzwert für Kessel bis 11 kW, errichtet vor "
+                                      "dem 1.11.1996."
+                                    : "Rußzahl: Grenzwert für Kessel, errichtet vor dem "
+                                      "1.10.1988 im Beitrittsgebiet.");
+            }
+        } else if (c.relaxedLimit) {
+            // The missing fact does not matter: the value fails even the relaxed limit.
+            lines.push_back(loss ? "Abgasverlust: auch mit dem Prozentpunkt für einen "
+                                   "Standardheizkessel überschritten."
+                                 : "Rußzahl: auch über dem Grenzwert für Altanlagen.");
         }
         if (c.outcome != Outcome::Undecided) {
             continue;
         }
-        if (c.kind == CheckKind::FlueGasLoss) {
-            lines.push_back(a.facts.nominalOutputKw
-                                ? "Abgasverlust: nicht angegeben, ob ein Standardheizkessel "
-                                  "vorliegt."
-                                : "Abgasverlust: die Nennwärmeleistung ist nicht angegeben.");
-        } else if (a.facts.burner == BurnerKind::Unknown) {
-            lines.push_back("Rußzahl: die Brennerart ist nicht angegeben.");
-        } else {
-            lines.push_back("Rußzahl: Angaben zur Altanlage (Einbaudatum" +
-                            std::string(a.facts.burner == BurnerKind::PressureJet
-                                            ? ", Beitrittsgebiet"
-                                            : ", Nennwärmeleistung") +
-                            ") fehlen.");
+        const BoilerFacts& f = a.facts;
+        std::vector<std::string> missing;
+        if (!f.nominalOutputKw && (loss || f.burner == BurnerKind::Vaporising)) {
+            missing.push_back("Nennwärmeleistung");
         }
+        if (loss && f.nominalOutputKw) {
+            missing.push_back("Standardheizkessel");
+        }
+        if (!loss && f.burner == BurnerKind::Unknown) {
+            missing.push_back("Brennerart");
+        }
+        if (!loss && f.burner != BurnerKind::Unknown && !f.installed) {
+            missing.push_back("Errichtungsdatum");
+        }
+        if (!loss && f.burner == BurnerKind::PressureJet && f.accessionArea == Answer::Unknown) {
+            missing.push_back("Beitrittsgebiet");
+        }
+        lines.push_back(CheckName(c.kind) +
+                        ": zur Beurteilung fehlt die Angabe: " + Joined(missing) + ".");
     }
     lines.push_back("Der Abgasverlust wird so verglichen, wie er gedruckt ist: mit einer "
                     "Nachkommastelle, ohne Rundung.");

@@ -73,6 +73,7 @@ std::vector<int> SootReadings(const CardTable::Row& row) {
 // it, and `relaxed` is unknown when the fact is missing.
 void Decide(Check& check, long long measured, long long strict, long long relaxed,
             Answer relaxedApplies) {
+    check.relaxation = relaxedApplies;
     if (relaxedApplies == Answer::Yes) {
         check.limit = static_cast<double>(relaxed) / kMicro;
         check.relaxedLimit = true;

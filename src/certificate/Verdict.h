@@ -48,8 +48,10 @@ struct Check {
     // Loss in percent, soot number, or 1 / 0 for oil derivatives present / absent.
     std::optional<double> measured;
     std::optional<double> limit;
-    bool relaxedLimit = false;     // the standard-boiler point or the old-boiler soot limit
-    std::vector<int> sootReadings; // the soot numbers the mean was taken of
+    bool relaxedLimit = false;      // the limit shown includes the standard-boiler point or the
+                                    // old-boiler soot limit
+    Answer relaxation = Answer::No; // whether that relaxation applies to the boiler
+    std::vector<int> sootReadings;  // the soot numbers the mean was taken of
 };
 
 enum class OverallKind : unsigned char {
