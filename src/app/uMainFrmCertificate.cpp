@@ -41,7 +41,8 @@ std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row) {
     }
     const QFileInfo cardFile(FromUtf8(CardFileName));
     const QDir folder = cardFile.absoluteDir();
-    if (!CardFileName.empty() && folder.exists()) {
+    // Only the folder of a card file that exists: the default name "C:\" names no folder.
+    if (FileExists(CardFileName) && folder.exists()) {
         const QStringList files =
             folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
         for (const QString& name : files) {
