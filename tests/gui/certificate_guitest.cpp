@@ -143,6 +143,19 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     QVERIFY2(shown[0].contains(QStringLiteral("TT.MM.JJJJ")), qPrintable(shown[0]));
     QVERIFY(MainFrm->Cards().Cell(28, 2).empty());
     QVERIFY(!DataChanged);
+
+    // Huber's earlier card is in another card file of the same folder.
+    WriteBytes(program.Dir().File("2023.CSV"), "HUBER,Gasse 3,Bonn,Erdgas,,,,,,,,,,,02.05.2023,"
+                                               "08:00,,,,,,,,,,31.0,,J,,\r\n");
+    MainFrm->SetCurrentCell(0, 3);
+    QString output;
+    CertificateDialogAutomation::SetAnswer([&](TBescheinigungFrm& dialog) {
+        output = dialog.Edit1->text();
+        return false;
+    });
+    MainFrm->Messbescheinigung1->trigger();
+    CertificateDialogAutomation::SetAnswer(nullptr);
+    QCOMPARE(output, QStringLiteral("31.0"));
 }
 
 void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
