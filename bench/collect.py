@@ -30,6 +30,7 @@ EXPECTED = [
     ("decode rate", ["bench_decode*"]),
     ("CPU while waiting, receive loss at the fastest rate", ["bench_serial_*"]),
     ("printing 10,000 cards", ["bench_print*"]),
+    ("certificates of 1,000 cards into one PDF", ["bench_certificate*"]),
     ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
     ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),

@@ -123,6 +123,7 @@ bool CardCellDelegate::eventFilter(QObject* object, QEvent* event) {
             keys.push_back(c);
         }
     }
+    std::u32string entered;
     for (char32_t c : keys) {
         if (onKeyPress) {
             onKeyPress(c);
@@ -130,6 +131,12 @@ bool CardCellDelegate::eventFilter(QObject* object, QEvent* event) {
         if (c == 0) {
             return true; // dropped
         }
+        entered.push_back(c);
+    }
+    if (entered != keys) {
+        // The handler turned the key into another character (a comma into a point).
+        edit->insert(QString::fromStdU32String(entered));
+        return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -1,5 +1,6 @@
 #include "app/CardTyping.h"
 
+#include "certificate/PlantFacts.h"
 #include "files/Ansi.h"
 
 int TypingLimit(int col) {
@@ -9,8 +10,46 @@ int TypingLimit(int col) {
         return 20;
     case 2:
         return 16;
+    case kColNominalOutput:
+        return 7;
+    case kColInstallDate:
+        return 10;
+    case kColBurnerKind:
+    case kColStandardBoiler:
+    case kColAccessionArea:
+        return 1;
     default:
         return 0;
+    }
+}
+
+namespace {
+bool IsFactColumn(int col) {
+    return col >= kColNominalOutput && col < kColNominalOutput + kPlantFactColumns;
+}
+
+char32_t Upper(char32_t c) {
+    return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
+}
+} // namespace
+
+char32_t FactColumnCharacter(int col, char32_t key) {
+    const bool digit = key >= U'0' && key <= U'9';
+    switch (col) {
+    case kColNominalOutput:
+        if (key == U',') {
+            return U'.';
+        }
+        return digit || key == U'.' ? key : 0;
+    case kColInstallDate:
+        return digit || key == U'.' ? key : 0;
+    case kColBurnerKind:
+        return Upper(key) == U'V' || Upper(key) == U'Z' ? Upper(key) : 0;
+    case kColStandardBoiler:
+    case kColAccessionArea:
+        return Upper(key) == U'J' || Upper(key) == U'N' ? Upper(key) : 0;
+    default:
+        return key;
     }
 }
 
@@ -28,7 +67,20 @@ bool IsSeparator(char32_t c) {
 }
 } // namespace
 
+char32_t TypedKey(int col, std::string_view cellText, char32_t key) {
+    if (IsFactColumn(col) && key != kBackspace) {
+        key = FactColumnCharacter(col, key);
+        if (key == 0) {
+            return 0;
+        }
+    }
+    return AcceptsTypedKey(col, cellText, key) ? key : 0;
+}
+
 bool AcceptsTypedKey(int col, std::string_view cellText, char32_t key) {
+    if (IsFactColumn(col) && key != kBackspace && FactColumnCharacter(col, key) != key) {
+        return false;
+    }
     if (IsSeparator(key)) {
         return false;
     }
@@ -49,9 +101,12 @@ std::string FilterPastedText(int col, std::string_view remainingText, std::u32st
         return out;
     }
     const size_t room = limit - used;
-    for (const char32_t c : pasted) {
+    for (char32_t c : pasted) {
         if (out.size() >= room) {
             break;
+        }
+        if (IsFactColumn(col) && (c = FactColumnCharacter(col, c)) == 0) {
+            continue;
         }
         if (IsSeparator(c) || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
             continue;

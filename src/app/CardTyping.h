@@ -6,8 +6,16 @@
 #include <string>
 #include <string_view>
 
-// The longest text that can be typed into a column: 20, 20, 16, and nothing from column 3 on.
+// The longest text that can be typed into a column: 20, 20, 16, nothing in the measured values
+// (columns 3 to 24), and in the boiler facts after them 7 for the nominal output, 10 for the
+// date of installation and one letter for each of the others.
 int TypingLimit(int col);
+
+// The character that a typed or pasted character becomes in a column, or 0 when it may not go
+// in at all. The boiler facts take only what they can hold: digits and one decimal point for the
+// output (a comma becomes a point, as the card file separates its fields by commas), digits and
+// points for the date, V or Z for the burner, J or N for the others (small letters go up).
+char32_t FactColumnCharacter(int col, char32_t key);
 
 // The length of `text` without its trailing blanks.
 size_t TrimmedLength(std::string_view text);
@@ -18,6 +26,10 @@ constexpr char32_t kBackspace = 8;
 // Backspace is always accepted; "," and ";" never; other characters only while the text, without
 // trailing blanks, is shorter than the column's limit.
 bool AcceptsTypedKey(int col, std::string_view cellText, char32_t key);
+
+// The character that reaches the cell for a typed key, or 0 when the key is dropped; differs from
+// `key` only where FactColumnCharacter changes it.
+char32_t TypedKey(int col, std::string_view cellText, char32_t key);
 
 // The part of a pasted text that typing would have let in, as Windows-1252 bytes: separators,
 // control characters and what the code page cannot hold are dropped, and the rest is cut so that

@@ -198,6 +198,12 @@ void TMainFrm::BuildMenu() {
                    &TMainFrm::DruckenKarteikarte1Click);
     DruckenListe1 = AddCommand(Datei1, "DruckenListe1", FromUtf8("&Drucken Liste"),
                                &TMainFrm::DruckenListe1Click);
+    Messbescheinigung1 =
+        AddCommand(Datei1, "Messbescheinigung1", FromUtf8("Messbescheinigung drucken..."),
+                   &TMainFrm::Messbescheinigung1Click);
+    MessbescheinigungenAlle1 = AddCommand(Datei1, "MessbescheinigungenAlle1",
+                                          FromUtf8("Messbescheinigungen aller Karten drucken..."),
+                                          &TMainFrm::MessbescheinigungenAlle1Click);
     Datei1->addSeparator()->setObjectName(QStringLiteral("N2"));
     Beenden1 = AddCommand(Datei1, "Beenden1", FromUtf8("&Beenden"), &TMainFrm::Beenden1Click);
 
@@ -237,6 +243,8 @@ void TMainFrm::BuildMenu() {
     Testdatenerzeugen1 =
         AddCommand(Einstellungen1, "Testdatenerzeugen1", FromUtf8("&Testdatenerzeugen"), nullptr);
     Testdatenerzeugen1->setVisible(false);
+    Betrieb1 =
+        AddCommand(Einstellungen1, "Betrieb1", FromUtf8("Betrieb..."), &TMainFrm::Betrieb1Click);
 
     Hilfe1 = bar->addMenu(FromUtf8("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));

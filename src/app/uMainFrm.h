@@ -3,7 +3,7 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp, uMainFrmPrint.cpp and uMainFrmHistory.cpp.
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
 
 #include "app/TFileDialog.h"
 #include "files/CardTable.h"
@@ -79,7 +79,8 @@ public:
     void DeleteCard();
     void ShowSearch();
     void StringGrid1SelectCell(int col, int row);
-    // Sets `key` to 0 when the typed character may not enter the current cell.
+    // Sets `key` to 0 when the typed character may not enter the current cell, or to the
+    // character it becomes there.
     void StringGrid1KeyPress(char32_t& key);
     void SortCards(const std::vector<int>& keys);
 
@@ -111,6 +112,9 @@ public:
     // "Messverlauf..." is enabled while a card with a customer is selected.
     void UpdateHistoryCommand();
     bool HasHistoryCustomer() const;
+    void Messbescheinigung1Click();
+    void MessbescheinigungenAlle1Click();
+    void Betrieb1Click();
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
@@ -154,6 +158,9 @@ public:
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
     QAction* Messverlauf1 = nullptr;
+    QAction* Messbescheinigung1 = nullptr;
+    QAction* MessbescheinigungenAlle1 = nullptr;
+    QAction* Betrieb1 = nullptr;
 
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);
@@ -175,6 +182,8 @@ private:
     void FormHide();
     void FormCloseQuery();
     bool StringGrid1SetEditText(int col, int row, const QString& text, std::string& stored);
+    // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
+    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
 
     CardTable cards_;
     CardGridModel* gridModel_ = nullptr;

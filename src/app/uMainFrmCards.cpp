@@ -30,9 +30,7 @@ void TMainFrm::StringGrid1KeyPress(char32_t& key) {
     }
     // The editor hands every change to the table at once, so the cell holds the edited text.
     const int col = current.column();
-    if (!AcceptsTypedKey(col, cards_.Cell(col, current.row() + 1), key)) {
-        key = 0;
-    }
+    key = TypedKey(col, cards_.Cell(col, current.row() + 1), key);
 }
 
 void TMainFrm::StringGrid1SelectCell(int, int row) {

@@ -3,6 +3,7 @@
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
 #include "app/uMainFrm.h"
+#include "certificate/PlantFacts.h"
 #include "files/AtomicFile.h"
 #include "files/ColumnDefs.h"
 #include "files/uGlobal.h"
@@ -80,8 +81,10 @@ bool TMainFrm::SetupGrids() {
     gridModel_->EndChange();
 
     for (int n = 0; n < cols; ++n) {
-        StringGrid1->setColumnHidden(n, n >= 3);
         const int provisional = layout.provisionalWidths[static_cast<size_t>(n)];
+        // The measured values stay hidden; the boiler facts after them show where the
+        // definition file lists them on the card list.
+        StringGrid1->setColumnHidden(n, n >= 3 && !(n >= kColNominalOutput && provisional >= 0));
         if (provisional >= 0 && n >= 3) {
             StringGrid1->setColumnWidth(n, provisional);
         }

@@ -59,3 +59,89 @@ std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoil
     }
     return standardBoiler ? limit + 1.0 : limit;
 }
+
+std::optional<Day> ParseDay(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    if (t.size() != 10 || t[2] != '.' || t[5] != '.') {
+        return std::nullopt;
+    }
+    for (const size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!IsDigit(t[i])) {
+            return std::nullopt;
+        }
+    }
+    auto number = [&](size_t from, size_t count) {
+        int n = 0;
+        for (size_t i = from; i < from + count; ++i) {
+            n = n * 10 + (t[i] - '0');
+        }
+        return n;
+    };
+    Day d{number(6, 4), number(3, 2), number(0, 2)};
+    static const int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > kDays[d.month - 1]) {
+        return std::nullopt;
+    }
+    const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    if (d.month == 2 && d.day == 29 && !leap) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+namespace {
+
+std::string_view CellAt(const CardTable::Row& row, int col) {
+    return static_cast<size_t>(col) < row.size() ? std::string_view(row[static_cast<size_t>(col)])
+                                                 : std::string_view();
+}
+
+char Letter(std::string_view cell) {
+    const std::string_view t = Trimmed(cell);
+    if (t.size() != 1) {
+        return 0;
+    }
+    const char c = t[0];
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+Answer ReadAnswer(std::string_view cell) {
+    switch (Letter(cell)) {
+    case 'J':
+        return Answer::Yes;
+    case 'N':
+        return Answer::No;
+    default:
+        return Answer::Unknown;
+    }
+}
+
+} // namespace
+
+BoilerFacts ReadBoilerFacts(const CardTable::Row& row) {
+    BoilerFacts f;
+    f.nominalOutputKw = ParseNominalOutput(CellAt(row, kColNominalOutput));
+    switch (Letter(CellAt(row, kColBurnerKind))) {
+    case 'V':
+        f.burner = BurnerKind::Vaporising;
+        break;
+    case 'Z':
+        f.burner = BurnerKind::PressureJet;
+        break;
+    default:
+        break;
+    }
+    f.standardBoiler = ReadAnswer(CellAt(row, kColStandardBoiler));
+    f.installed = ParseDay(CellAt(row, kColInstallDate));
+    f.accessionArea = ReadAnswer(CellAt(row, kColAccessionArea));
+    return f;
+}
+
+bool HasAnyFact(const CardTable::Row& row) {
+    for (int c = kColNominalOutput; c < kColNominalOutput + kPlantFactColumns; ++c) {
+        if (!Trimmed(CellAt(row, c)).empty()) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -3,10 +3,12 @@
 // boiler and are kept in every card after the measured values (columns 25 and on), which the
 // card line of a received record leaves alone.
 
+#include "files/CardTable.h"
+
 #include <optional>
 #include <string_view>
 
-constexpr int kColNominalOutput = 25;  // nominal heat output in kW, e.g. "24,5"
+constexpr int kColNominalOutput = 25;  // nominal heat output in kW, e.g. "24.5"
 constexpr int kColBurnerKind = 26;     // oil burner: "V" vaporising, "Z" pressure-jet
 constexpr int kColStandardBoiler = 27; // "J" when a standard boiler, "N" otherwise
 constexpr int kColInstallDate = 28;    // date of installation, "TT.MM.JJJJ"
@@ -21,3 +23,33 @@ std::optional<double> ParseNominalOutput(std::string_view text);
 // § 10 Abs. 1): 11 up to 25 kW, 10 up to 50 kW, 9 above, one point more for a standard boiler.
 // Nothing below 4 kW, where no limit applies.
 std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoiler);
+
+// A fact that is either stated or not: an empty or unknown letter is "not known".
+enum class Answer : unsigned char { Unknown, Yes, No };
+enum class BurnerKind : unsigned char { Unknown, Vaporising, PressureJet };
+
+// A calendar day, ordered, so that it compares against the regulation's cut-off dates.
+struct Day {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    long Key() const { return static_cast<long>(year) * 10000 + month * 100 + day; }
+};
+
+// "TT.MM.JJJJ" of a real calendar day (blanks around it allowed); nothing for anything else.
+std::optional<Day> ParseDay(std::string_view text);
+
+struct BoilerFacts {
+    std::optional<double> nominalOutputKw;
+    BurnerKind burner = BurnerKind::Unknown;
+    Answer standardBoiler = Answer::Unknown;
+    std::optional<Day> installed;
+    Answer accessionArea = Answer::Unknown;
+};
+
+// The facts in columns 25 to 29 of a card row; missing or unreadable cells are "not known".
+// The letters compare without regard to case.
+BoilerFacts ReadBoilerFacts(const CardTable::Row& row);
+
+// Whether the row holds any text in the fact columns.
+bool HasAnyFact(const CardTable::Row& row);

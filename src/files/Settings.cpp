@@ -24,6 +24,10 @@ const char* const kFuelKeys[5] = {"Name", "CO2Max", "A1", "B", "MaxEta"};
 
 } // namespace
 
+std::string DefaultFuelName(int entry) {
+    return entry >= 0 && entry < 5 ? kFuelDefaults[entry].name : "";
+}
+
 void EnsureFuelDefaults(IniFile& ini) {
     for (int n = 0; n < 16; ++n) {
         const std::string section = std::to_string(n);

@@ -36,5 +36,7 @@ std::string DefinitionFileName();
 void LoadSettings();
 // Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
 void EnsureFuelDefaults(IniFile& ini);
+// The name a fuel entry gets on the first start (Windows-1252); empty from entry 5 on.
+std::string DefaultFuelName(int entry);
 // Writes [Main].
 void SaveSettings();

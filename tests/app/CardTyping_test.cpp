@@ -35,3 +35,20 @@ TEST(CardTyping, PasteIsFilteredLikeTyping) {
     EXPECT_EQ(FilterPastedText(0, std::string(20, 'x'), U"a"), "");
     EXPECT_EQ(FilterPastedText(5, "", U"12"), "");
 }
+
+TEST(CardTyping, BoilerFactsTakeOnlyWhatTheyHold) {
+    EXPECT_EQ(TypedKey(25, "24", U','), U'.'); // the card file separates by commas
+    EXPECT_EQ(TypedKey(25, "24", U'x'), 0u);
+    EXPECT_EQ(TypedKey(25, "24.5", kBackspace), kBackspace);
+    EXPECT_EQ(TypedKey(26, "", U'z'), U'Z');
+    EXPECT_EQ(TypedKey(26, "", U'J'), 0u);
+    EXPECT_EQ(TypedKey(26, "V", U'Z'), 0u); // one letter
+    EXPECT_EQ(TypedKey(27, "", U'n'), U'N');
+    EXPECT_EQ(TypedKey(29, "", U'V'), 0u);
+    EXPECT_EQ(TypedKey(28, "01.02.199", U'5'), U'5');
+    EXPECT_EQ(TypedKey(28, "01.02.1995", U'5'), 0u);
+    EXPECT_EQ(TypedKey(3, "", U'1'), 0u); // measured values stay read-only
+    EXPECT_EQ(TypedKey(0, "", U'a'), U'a');
+    EXPECT_EQ(FilterPastedText(25, "", U"24,5 kW"), "24.5");
+    EXPECT_EQ(FilterPastedText(27, "", U"ja"), "J");
+}

@@ -37,6 +37,11 @@ std::string Cell(int col, int row) {
     return MainFrm->Cards().Cell(col, row);
 }
 
+// The separators of an empty card: one between each two columns of the definition file.
+std::string Commas() {
+    return std::string(static_cast<size_t>(MainFrm->Cards().ColCount() - 1), ',');
+}
+
 // A card line of 25 fields: name, street, town and the measurement values m3 .. m24.
 std::string Card(const std::string& name, const std::string& street = "S",
                  const std::string& town = "O") {
@@ -220,7 +225,7 @@ void CardsTest::saveNewTableUnderNewName() {
     TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
     MainFrm->Speichern1->trigger(); // no name yet: save under a new name
     const std::string file = program.Dir().File("neu.CSV");
-    QCOMPARE(ReadBytes(file), std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), Commas() + "\r\n");
     QCOMPARE(TUeberschreibFrm::TimesShown(), asked);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
     QCOMPARE(CardFileName, file);
@@ -240,7 +245,9 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     MainFrm->InsertCard();
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(1, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
-    const std::string table = old + "Neu" + std::string(24, ',') + "\r\n";
+    // The loaded card of 25 fields is written with every column of the definition file.
+    const std::string table =
+        Card("Alt") + Commas().substr(24) + "\r\n" + "Neu" + Commas() + "\r\n";
 
     // "Abbruch": nothing written, the changes stay unsaved.
     TUeberschreibFrm::QueueAnswer(smCancel);
@@ -280,7 +287,7 @@ void CardsTest::saveAsToExistingFileAsks() {
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     TFileDialog::QueueFileName(Q(other));
     MainFrm->Speichernunter1->trigger();
-    QCOMPARE(ReadBytes(other), std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(other), Commas() + "\r\n");
     // The dialog was preset with the current file.
     QCOMPARE(MainFrm->SaveDialog1.InitialDir, Q(program.Dir().Path()));
 }
@@ -291,6 +298,10 @@ void CardsTest::overwriteAfterAChangeOnDiskAsks() {
     const std::string mine = Card("Meier") + "\r\n";
     WriteBytes(file, mine);
     Open(file);
+    // Written back with every column of the column definition file.
+    const std::string saved =
+        Card("Meier") + std::string(static_cast<size_t>(MainFrm->Cards().ColCount() - 25), ',') +
+        "\r\n";
     const QString question = QStringLiteral(
         "?: Die Datei geteilt.csv wurde seit dem Öffnen oder letzten Speichern außerhalb dieses "
         "Programms geändert, zum Beispiel an einem anderen Arbeitsplatz.\nBeim Überschreiben "
@@ -309,19 +320,19 @@ void CardsTest::overwriteAfterAChangeOnDiskAsks() {
     TUeberschreibFrm::QueueAnswer(smAppend);
     MainFrm->Speichern1->trigger();
     QVERIFY(DialogAutomation::TakeShown().isEmpty());
-    QCOMPARE(ReadBytes(file), theirs + mine);
+    QCOMPARE(ReadBytes(file), theirs + saved);
 
     // After our own save only a new change asks; "Yes" overwrites.
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     MainFrm->Speichern1->trigger();
     QVERIFY(DialogAutomation::TakeShown().isEmpty());
-    QCOMPARE(ReadBytes(file), mine);
+    QCOMPARE(ReadBytes(file), saved);
     WriteBytes(file, theirs);
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     DialogAutomation::QueueAnswer(true);
     MainFrm->Speichern1->trigger();
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{question});
-    QCOMPARE(ReadBytes(file), mine);
+    QCOMPARE(ReadBytes(file), saved);
     QCOMPARE(DialogAutomation::PendingAnswers(), 0);
 }
 
@@ -375,7 +386,7 @@ void CardsTest::writeWithoutNameAsksForOne() {
     TFileDialog::QueueFileName(Q(file));
     TUeberschreibFrm::QueueAnswer(smAppend);
     QVERIFY(MainFrm->WriteCardFile());
-    QCOMPARE(ReadBytes(file), "Alt\r\n" + std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), "Alt\r\n" + Commas() + "\r\n");
     QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
 }
 
@@ -472,6 +483,16 @@ void CardsTest::typingRules() {
     QTest::keyClicks(editor, QStringLiteral("12.5"));
     QCOMPARE(Cell(5, 1), std::string());
     CloseEditor(editor);
+
+    // The boiler facts: a typed comma goes in as a point, letters as the capitals they stand for.
+    editor = EditCell(25, 1);
+    QTest::keyClicks(editor, QStringLiteral("24,5 kW"));
+    QCOMPARE(Cell(25, 1), std::string("24.5"));
+    CloseEditor(editor);
+    editor = EditCell(26, 1);
+    QTest::keyClicks(editor, QStringLiteral("xzv"));
+    QCOMPARE(Cell(26, 1), std::string("Z"));
+    CloseEditor(editor);
 }
 
 void CardsTest::pasteIsFiltered() {
@@ -500,7 +521,7 @@ void CardsTest::typedTextIsSavedWithEditorOpen() {
     const std::string file = program.Dir().File("offen.csv");
     TFileDialog::QueueFileName(Q(file));
     MainFrm->Speichernunter1->trigger();
-    QCOMPARE(ReadBytes(file), "Meier" + std::string(24, ',') + "\r\n");
+    QCOMPARE(ReadBytes(file), "Meier" + Commas() + "\r\n");
     QVERIFY(!DataChanged);
     CloseEditor(editor);
     QVERIFY(!DataChanged); // closing an unchanged editor marks nothing

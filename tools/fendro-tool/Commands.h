@@ -20,6 +20,8 @@ int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
 // A customer's measurements from a folder of card files.
 int CmdHistory(const Args& args);
+// Measurement certificates into a PDF file.
+int CmdCertificate(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

@@ -2,6 +2,7 @@
 // spreadsheets and as the printed page.
 
 #include "Commands.h"
+#include "PdfOutput.h"
 
 #include "files/Ansi.h"
 #include "files/AtomicFile.h"
@@ -10,17 +11,10 @@
 #include "history/HistoryTable.h"
 #include "history/MeasurementHistory.h"
 #include "platform/TextCodec.h"
-#include "printing/QtPrintCanvas.h"
-
-#include <QGuiApplication>
-#include <QMarginsF>
-#include <QPageSize>
-#include <QPdfWriter>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -59,37 +53,10 @@ std::optional<HistoryArgs> ParseArgs(const Args& args) {
     return out;
 }
 
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    }
-}
-
-// Fonts need a GUI application; the tool never shows a window, so no display is needed.
-class OffscreenApp {
-public:
-    OffscreenApp() {
-        qInstallMessageHandler(QuietQtMessages);
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-
-private:
-    int argc_ = 1;
-    char name_[12] = "fendro-tool";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
 void WritePdf(const std::string& pdfFile, const History& history, const std::string& customer,
               const CardTable::Row& captions) {
-    const QString fileName = FromUtf8(pdfFile);
-    QPdfWriter writer(fileName);
-    writer.setCreator(QStringLiteral("Fendro"));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QtPrintCanvas canvas(writer, fileName);
-    PrintHistory(canvas, history, customer, captions);
+    PrintIntoPdf(pdfFile,
+                 [&](PrintCanvas& canvas) { PrintHistory(canvas, history, customer, captions); });
 }
 
 } // namespace
@@ -106,9 +73,7 @@ int CmdHistory(const Args& args) {
         if (!std::filesystem::is_directory(std::filesystem::u8path(folder), ec)) {
             return Failure("Ordner " + folder + " nicht gefunden");
         }
-        const std::string dta = parsed->dta.empty()
-                                    ? ToUtf8(QCoreApplication::applicationDirPath()) + "/fendro.DTA"
-                                    : parsed->dta;
+        const std::string dta = parsed->dta.empty() ? DefaultDta() : parsed->dta;
         if (!FileExists(dta)) {
             return Failure("Datei " + dta + " nicht gefunden");
         }

@@ -26,6 +26,8 @@ const Command kCommands[] = {
     {"print-card", CmdPrintCard, "print-card CSVFILE CARDNUMBER PDFFILE [--dta COLUMNFILE]"},
     {"history", CmdHistory,
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
+    {"certificate", CmdCertificate,
+     "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,0 +1,162 @@
+// The certificate commands of the main window and "Einstellung / Betrieb...".
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/uMainFrm.h"
+#include "app/uMainFrmPrint.h"
+#include "certificate/CertificatePage.h"
+#include "certificate/FactProposal.h"
+#include "certificate/uBescheinigungFrm.h"
+#include "certificate/uBetriebFrm.h"
+#include "files/AtomicFile.h"
+#include "files/IniFile.h"
+#include "files/uGlobal.h"
+#include "platform/TextCodec.h"
+#include "printing/PrintLayout.h"
+#include "printing/QtPrintCanvas.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTableView>
+
+namespace {
+
+CertificateContext LoadCertificateContext() {
+    const IniFile ini(SettingsFileName());
+    return CertificateContext{ReadSweepBusiness(ini), ReadFuelNames(ini)};
+}
+
+// The customer's most recent earlier facts: first the open table, then every card file in the
+// folder of the card file.
+std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row) {
+    FactProposer proposer(table.RowAt(row));
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (r != row) {
+            proposer.Consider(table.RowAt(r));
+        }
+    }
+    const QFileInfo cardFile(FromUtf8(CardFileName));
+    const QDir folder = cardFile.absoluteDir();
+    // Only the folder of a card file that exists: the default name "C:\" names no folder.
+    if (FileExists(CardFileName) && folder.exists()) {
+        const QStringList files =
+            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+        for (const QString& name : files) {
+            std::string data;
+            if (ReadWholeFile(ToUtf8(folder.filePath(name)), data)) {
+                proposer.ConsiderCardFile(data);
+            }
+        }
+    }
+    return proposer.Result();
+}
+
+TFileDialog& CertificateSaveDialog() {
+    static TFileDialog dialog{TFileDialog::Save};
+    dialog.Filter = QStringLiteral("*.PDF (*.PDF *.pdf)");
+    dialog.DefaultExt = QStringLiteral("pdf");
+    dialog.Title = FromUtf8("Messbescheinigung speichern");
+    dialog.OverwritePrompt = true;
+    return dialog;
+}
+
+} // namespace
+
+void TMainFrm::PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows) {
+    const CertificateContext context = LoadCertificateContext();
+    if (AskYesNo(FromUtf8("In eine PDF-Datei speichern? („Nein“ druckt auf dem Drucker.)"),
+                 FromUtf8("Messbescheinigung"))) {
+        TFileDialog& dialog = CertificateSaveDialog();
+        if (!dialog.Execute(this)) {
+            return;
+        }
+        const QString fileName = dialog.FileName;
+        QPdfWriter writer(fileName);
+        writer.setCreator(QStringLiteral("Fendro"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QtPrintCanvas canvas(writer, fileName);
+        PrintCertificates(canvas, table, rows, context);
+        return;
+    }
+    QPrinter& printer = ProgramPrinter();
+    CheckPrinterUsable(printer);
+    QtPrintCanvas canvas(printer);
+    PrintCertificates(canvas, table, rows, context);
+}
+
+void TMainFrm::Messbescheinigung1Click() {
+    const int row = CurrentRow();
+    if (row < 1) {
+        ShowMsg(FromUtf8("Es ist keine Karte ausgewählt."));
+        return;
+    }
+    const CardTable::Row& card = cards_.RowAt(row);
+    const CertificateContext context = LoadCertificateContext();
+    const FuelKind fuel = ClassifyFuel(cards_.Cell(kColFuel, row), context.fuelNames);
+    std::optional<ProposedFacts> proposal;
+    if (!HasAnyFact(card)) {
+        proposal = ProposeFacts(cards_, row);
+    }
+
+    TBescheinigungFrm dialog(this);
+    const QString customer = FromAnsi(cards_.Cell(0, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards_.Cell(1, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards_.Cell(2, row)).trimmed();
+    dialog.SetCard(customer, fuel, FactsOf(card), proposal);
+    if (!dialog.Execute()) {
+        return;
+    }
+    const FactValues facts = dialog.Facts();
+
+    if (cards_.ColCount() < kColNominalOutput + kPlantFactColumns) {
+        // Nowhere to keep them: the facts serve this printout only.
+        CardTable copy = cards_;
+        copy.SetColCount(kColNominalOutput + kPlantFactColumns);
+        for (int i = 0; i < kPlantFactColumns; ++i) {
+            copy.SetCell(kColNominalOutput + i, row, facts[static_cast<size_t>(i)]);
+        }
+        ShowMsg(FromUtf8("Die Spaltendatei hat keine Spalten für die Angaben zur Anlage: sie "
+                         "gelten nur für diesen Druck."));
+        PrintCertificatesOf(copy, {row});
+        return;
+    }
+    // What the user entered belongs to the card, as if typed into the grid.
+    bool changed = false;
+    for (int i = 0; i < kPlantFactColumns; ++i) {
+        const int col = kColNominalOutput + i;
+        if (cards_.Cell(col, row) != facts[static_cast<size_t>(i)]) {
+            cards_.SetCell(col, row, facts[static_cast<size_t>(i)]);
+            changed = true;
+        }
+    }
+    if (changed) {
+        DataChanged = true;
+        gridModel_->CellsChanged();
+        RefreshMeasurementView(row);
+    }
+    PrintCertificatesOf(cards_, {row});
+}
+
+void TMainFrm::MessbescheinigungenAlle1Click() {
+    const std::vector<int> rows = MeasuredRows(cards_);
+    if (rows.empty()) {
+        ShowMsg(FromUtf8("Keine Karte hat ein Messdatum: es gibt keine Messbescheinigung zu "
+                         "drucken."));
+        return;
+    }
+    PrintCertificatesOf(cards_, rows);
+}
+
+void TMainFrm::Betrieb1Click() {
+    IniFile ini(SettingsFileName());
+    TBetriebFrm dialog(this);
+    dialog.SetBusiness(ReadSweepBusiness(ini));
+    if (dialog.Execute()) {
+        WriteSweepBusiness(ini, dialog.Business());
+    }
+}

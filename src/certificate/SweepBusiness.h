@@ -1,0 +1,23 @@
+#pragma once
+// The chimney sweep's own name and address, set once with "Einstellung / Betrieb..." and kept in
+// the settings file, section [Betrieb]; it stands at the top of every certificate. Texts are
+// Windows-1252 like every other value of the settings file.
+
+#include <array>
+#include <string>
+#include <vector>
+
+class IniFile;
+
+constexpr int kBusinessLines = 4;
+// The keys of section [Betrieb] in the order they are shown and written.
+extern const char* const kBusinessKeys[kBusinessLines];
+
+using SweepBusiness = std::array<std::string, kBusinessLines>; // name, street, town, phone
+
+SweepBusiness ReadSweepBusiness(const IniFile& ini);
+void WriteSweepBusiness(IniFile& ini, const SweepBusiness& business);
+
+// The names of the fuel table entries 0 to 15; where the settings file has none, the names the
+// program writes on its first start.
+std::vector<std::string> ReadFuelNames(const IniFile& ini);

@@ -1,0 +1,36 @@
+#include "certificate/FactProposal.h"
+#include "certificate/Verdict.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+CardTable::Row Row(const std::string& name, const std::string& date, const std::string& output) {
+    CardTable::Row row(30);
+    row[0] = name;
+    row[1] = "Weg 1";
+    row[2] = "Ulm";
+    row[kColDate] = date;
+    row[kColTime] = "10:00";
+    row[kColNominalOutput] = output;
+    return row;
+}
+} // namespace
+
+TEST(FactProposal, TheSameCustomersMostRecentEarlierCardWithFacts) {
+    FactProposer proposer(Row("Meier   ", "05.03.2024", ""));
+    proposer.Consider(Row("meier", "01.02.2023", "18.0"));
+    proposer.Consider(Row("Meier", "01.02.2022", "16.0"));
+    proposer.Consider(Row("Meier", "05.03.2024", "99.0")); // not earlier
+    proposer.Consider(Row("Meier", "01.01.2025", "98.0")); // later
+    proposer.Consider(Row("Huber", "01.01.2024", "97.0")); // another customer
+    proposer.Consider(Row("Meier", "01.01.2024", ""));     // no facts
+    ASSERT_TRUE(proposer.Result());
+    EXPECT_EQ(proposer.Result()->values[0], "18.0");
+    EXPECT_EQ(proposer.Result()->date, "01.02.2023");
+
+    // A card file of the folder, read as the program reads it; fewer columns are no fault.
+    proposer.ConsiderCardFile("Meier,Weg 1,Ulm\r\nMeier,Weg 1,Ulm,,,,,,,,,,,,"
+                              "31.12.2023,23:59,,,,,,,,,,24.5,V,N,,\r\n");
+    EXPECT_EQ(proposer.Result()->values[0], "24.5");
+    EXPECT_EQ(proposer.Result()->values[1], "V");
+}

@@ -1,0 +1,200 @@
+// The measurement certificate from the menu and from fendro-tool: the facts proposed, written
+// back into the card, and the page read back from the PDF with pdftotext.
+
+#include "app/CardGridModel.h"
+#include "app/Dialogs.h"
+#include "app/uMainFrm.h"
+#include "certificate/uBescheinigungFrm.h"
+#include "certificate/uBetriebFrm.h"
+#include "files/AtomicFile.h"
+#include "files/uGlobal.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+QString Tool(const char* name) {
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start(Tool("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(Tool("pdfinfo"), {pdf});
+    p.waitForFinished(60000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    return QRegularExpression(QStringLiteral("Pages:\\s*(\\d+)")).match(out).captured(1).toInt();
+}
+
+// An earlier card of Meier with the facts, a later one without, and an unmeasured card.
+const char* const kCards =
+    "Meier,Weg 1,Ulm,Heiz\xF6l,170,20,60,3.5,12.8,10,20,1.20,9.0,91.0,01.12.2024,09:00,-0.10,"
+    "NEIN,1,1,1,,,,,24.5,V,N,01.02.1995,N\r\n"
+    "MEIER   ,Weg 1,Ulm,Heiz\xF6l,185,20,60,3.5,12.8,12,30,1.20,11.0,89.0,07.12.2025,09:45,-0.12,"
+    "NEIN,2,2,1,,,,\r\n"
+    "Huber,Gasse 3,Bonn\r\n";
+
+void LoadCards(const ProgramUnderTest& program) {
+    CardFileName = program.Dir().File("kunden.csv");
+    WriteBytes(CardFileName, kCards);
+    QVERIFY(MainFrm->LoadCardFile());
+}
+
+} // namespace
+
+class CertificateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void dialogProposesWritesBackAndPrints();
+    void wrongEntryIsRefusedAndNothingWritten();
+    void wholeRoundIntoOnePdfFromMenuAndTool();
+};
+
+void CertificateTest::init() {
+    if (Tool("pdftotext").isEmpty() || Tool("pdfinfo").isEmpty()) {
+        QSKIP("pdftotext/pdfinfo (poppler-utils) not installed");
+    }
+}
+
+void CertificateTest::dialogProposesWritesBackAndPrints() {
+    ProgramUnderTest program;
+    LoadCards(program);
+    BusinessDialogAutomation::SetAnswer([](TBetriebFrm& dialog) {
+        dialog.Edits[0]->setText(QString::fromUtf8("Schornsteinfegerei Ruß"));
+        dialog.Edits[2]->setText(QStringLiteral("89073 Ulm"));
+        return true;
+    });
+    MainFrm->Betrieb1->trigger();
+    BusinessDialogAutomation::SetAnswer(nullptr);
+    std::string settings;
+    QVERIFY(ReadWholeFile(program.SettingsFile(), settings));
+    QVERIFY(settings.find("[Betrieb]\r\nName=Schornsteinfegerei Ru\xDF\r\n") != std::string::npos);
+
+    DataChanged = false;
+    MainFrm->SetCurrentCell(0, 2);
+    QString proposal;
+    CertificateDialogAutomation::SetAnswer([&](TBescheinigungFrm& dialog) {
+        proposal = dialog.Label2->text();
+        if (dialog.Edit1->text() != QStringLiteral("24.5")) {
+            return false;
+        }
+        dialog.Edit1->setText(QStringLiteral("10,5"));
+        return true;
+    });
+    DialogAutomation::QueueAnswer(true); // into a PDF file
+    const QString pdf = QString::fromStdString(program.Dir().File("bescheinigung.pdf"));
+    TFileDialog::QueueFileName(pdf);
+    MainFrm->Messbescheinigung1->trigger();
+    CertificateDialogAutomation::SetAnswer(nullptr);
+
+    QVERIFY2(proposal.contains(QStringLiteral("Karte vom 01.12.2024")), qPrintable(proposal));
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1); // only the question for the PDF
+    const CardTable& cards = MainFrm->Cards();
+    const char* const expected[5] = {"10.5", "V", "N", "01.02.1995", "N"};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(QString::fromStdString(cards.Cell(25 + i, 2)), QString::fromLatin1(expected[i]));
+    }
+    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->GridModel()->index(1, 25).data().toString(), QStringLiteral("10.5"));
+
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QString::fromUtf8("Schornsteinfegerei Ruß")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Messbescheinigung")));
+    QVERIFY(text.contains(QStringLiteral("MEIER")));
+    QVERIFY(text.contains(QString::fromUtf8("10,5 kW")));
+    QVERIFY(text.contains(QRegularExpression(
+        QString::fromUtf8("Abgasverlust +11,0 % +höchstens 11 % +§ 10 Abs. 1 +eingehalten"))));
+    // Mean of 1, 2, 2 is 2; the old small vaporiser may have 3.
+    QVERIFY(text.contains(
+        QRegularExpression(QString::fromUtf8("Rußzahl +2 +höchstens 3 +§ ?7 +eingehalten"))));
+    QVERIFY(text.contains(QStringLiteral("Die Grenzwerte der 1. BImSchV werden eingehalten.")));
+    QVERIFY(text.contains(QStringLiteral("Unterschrift")));
+    QCOMPARE(PdfPages(pdf), 1);
+}
+
+void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
+    ProgramUnderTest program;
+    LoadCards(program);
+    DataChanged = false;
+    MainFrm->SetCurrentCell(0, 2);
+    CertificateDialogAutomation::SetAnswer([](TBescheinigungFrm& dialog) {
+        dialog.Edit2->setText(QStringLiteral("31.02.1995"));
+        return true;
+    });
+    MainFrm->Messbescheinigung1->trigger();
+    CertificateDialogAutomation::SetAnswer(nullptr);
+    const QStringList shown = DialogAutomation::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].contains(QStringLiteral("TT.MM.JJJJ")), qPrintable(shown[0]));
+    QVERIFY(MainFrm->Cards().Cell(28, 2).empty());
+    QVERIFY(!DataChanged);
+
+    // Huber's earlier card is in another card file of the same folder.
+    WriteBytes(program.Dir().File("2023.CSV"), "HUBER,Gasse 3,Bonn,Erdgas,,,,,,,,,,,02.05.2023,"
+                                               "08:00,,,,,,,,,,31.0,,J,,\r\n");
+    MainFrm->SetCurrentCell(0, 3);
+    QString output;
+    CertificateDialogAutomation::SetAnswer([&](TBescheinigungFrm& dialog) {
+        output = dialog.Edit1->text();
+        return false;
+    });
+    MainFrm->Messbescheinigung1->trigger();
+    CertificateDialogAutomation::SetAnswer(nullptr);
+    QCOMPARE(output, QStringLiteral("31.0"));
+}
+
+void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
+    ProgramUnderTest program;
+    LoadCards(program);
+    DialogAutomation::QueueAnswer(true);
+    const QString pdf = QString::fromStdString(program.Dir().File("runde.pdf"));
+    TFileDialog::QueueFileName(pdf);
+    MainFrm->MessbescheinigungenAlle1->trigger();
+    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(PdfPages(pdf), 2); // Huber has no measurement date
+
+    const QString tool = QStringLiteral(FENDRO_BINARY_DIR "/fendro-tool");
+    const QString csv = QString::fromStdString(program.Dir().File("holz.csv"));
+    WriteBytes(csv.toStdString(), "Kurz,Weg 1,Ulm,Holz,185,20,60,3.5,12.8,12,30,1.20,---,89.0,"
+                                  "07.12.2025,09:45,-0.12,JA,2,2,1,,,,,24.5,V,N,01.02.1995,N\r\n");
+    const QString out = QString::fromStdString(program.Dir().File("holz.pdf"));
+    QProcess p;
+    p.start(tool, {QStringLiteral("certificate"), csv, QStringLiteral("1"), out,
+                   QStringLiteral("--dta"), QString::fromStdString(BuiltDefinitionFile()),
+                   QStringLiteral("--ini"), QString::fromStdString(program.SettingsFile())});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString text = PdfText(out);
+    // An unplaced fuel: no soot or oil-derivative verdict, a missing loss is not a pass.
+    QVERIFY2(text.contains(QString::fromUtf8("„Holz“ ist weder Heizöl noch Gas")),
+             qPrintable(text));
+    QVERIFY(!text.contains(QString::fromUtf8("Rußzahl  ")));
+    QVERIFY(
+        text.contains(QRegularExpression(QStringLiteral("Abgasverlust +– +.* nicht gemessen"))));
+    QVERIFY(!text.contains(QStringLiteral("werden eingehalten")));
+
+    p.start(tool, {QStringLiteral("certificate"), QString::fromStdString(CardFileName),
+                   QStringLiteral("--all"), out, QStringLiteral("--dta"),
+                   QString::fromStdString(BuiltDefinitionFile())});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(PdfPages(out), 2);
+}
+
+QTEST_MAIN(CertificateTest)
+#include "certificate_guitest.moc"

@@ -1,0 +1,70 @@
+#include "PdfOutput.h"
+
+#include "files/AtomicFile.h"
+#include "files/CardFile.h"
+#include "files/ColumnDefs.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+// Qt's own notes (a missing runtime folder, a refused painter) would only blur the tool's
+// one-line messages on stderr; the tool reports every failure itself.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
+std::string NotFound(const std::string& fileName) {
+    return "Datei " + fileName + " nicht gefunden";
+}
+
+} // namespace
+
+OffscreenApp::OffscreenApp() {
+    qInstallMessageHandler(QuietQtMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+CardTable ReadCardTable(const std::string& csvFile, const std::string& dtaFile) {
+    if (!FileExists(dtaFile)) {
+        throw std::runtime_error(NotFound(dtaFile));
+    }
+    const GridLayout layout = BuildGridLayout(ReadColumnDefinitions(dtaFile));
+    std::string data;
+    if (!ReadWholeFile(csvFile, data)) {
+        throw std::runtime_error(NotFound(csvFile));
+    }
+    CardTable table;
+    table.SetColCount(static_cast<int>(layout.captions.size()));
+    table.AppendRow(layout.captions);
+    std::vector<std::string> fields;
+    ForEachCardLine(data, [&](std::string_view line) {
+        const int n = SplitLine(fields, ",", line);
+        CardTable::Row row = table.EmptyRow();
+        for (int j = 0; j < n && j < table.ColCount(); ++j) {
+            row[static_cast<size_t>(j)] = fields[static_cast<size_t>(j)];
+        }
+        table.AppendRow(std::move(row));
+    });
+    return table;
+}
+
+std::string DefaultDta() {
+    return ToUtf8(QCoreApplication::applicationDirPath()) + "/fendro.DTA";
+}
+
+bool IsDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+bool ParseCardNumber(const std::string& text, int cards, int& number) {
+    if (!IsDigits(text) || text.size() > 9) {
+        return false;
+    }
+    number = std::stoi(text);
+    return number >= 1 && number <= cards;
+}

@@ -1,0 +1,92 @@
+// certificate: the measurement certificates of one card or of every measured card, into an A4 PDF
+// file, as "Datei / Messbescheinigung drucken..." prints them.
+
+#include "Commands.h"
+#include "PdfOutput.h"
+
+#include "certificate/CertificatePage.h"
+#include "files/AtomicFile.h"
+#include "files/IniFile.h"
+
+#include <exception>
+#include <optional>
+
+namespace {
+
+const char* const kUsage =
+    "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]";
+
+struct CertificateArgs {
+    std::vector<std::string> positional;
+    bool all = false;
+    std::string dta;
+    std::string ini;
+};
+
+std::optional<CertificateArgs> ParseArgs(const Args& args) {
+    CertificateArgs out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string* option = args[i] == "--dta"   ? &out.dta
+                              : args[i] == "--ini" ? &out.ini
+                                                   : nullptr;
+        if (option != nullptr) {
+            if (i + 1 >= args.size() || !option->empty()) {
+                return std::nullopt;
+            }
+            *option = args[++i];
+        } else if (args[i] == "--all" && !out.all) {
+            out.all = true;
+            out.positional.push_back(args[i]);
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            return std::nullopt;
+        } else {
+            out.positional.push_back(args[i]);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+int CmdCertificate(const Args& args) {
+    const std::optional<CertificateArgs> parsed = ParseArgs(args);
+    if (!parsed || parsed->positional.size() != 3 ||
+        (parsed->all && parsed->positional[1] != "--all") ||
+        (!parsed->all && !IsDigits(parsed->positional[1]))) {
+        return UsageError(kUsage);
+    }
+    try {
+        OffscreenApp app;
+        const CardTable table =
+            ReadCardTable(parsed->positional[0], parsed->dta.empty() ? DefaultDta() : parsed->dta);
+        std::vector<int> rows;
+        if (parsed->all) {
+            rows = MeasuredRows(table);
+            if (rows.empty()) {
+                return Failure("keine Karte mit Messdatum in " + parsed->positional[0]);
+            }
+        } else {
+            const int cards = table.RowCount() - 1;
+            int number = 0;
+            if (!ParseCardNumber(parsed->positional[1], cards, number)) {
+                return Failure("Karte \"" + parsed->positional[1] +
+                               "\" gibt es nicht: die Datei hat " + std::to_string(cards) +
+                               " Karten");
+            }
+            rows.push_back(number);
+        }
+        // Without a settings file the fuel table has its first-start names and no sweep's
+        // address stands at the top.
+        const std::string iniFile = parsed->ini.empty() ? DefaultSettingsFile() : parsed->ini;
+        if (!parsed->ini.empty() && !FileExists(iniFile)) {
+            return Failure("Datei " + iniFile + " nicht gefunden");
+        }
+        const IniFile ini(iniFile);
+        const CertificateContext context{ReadSweepBusiness(ini), ReadFuelNames(ini)};
+        return PrintIntoPdf(parsed->positional[2], [&](PrintCanvas& canvas) {
+            PrintCertificates(canvas, table, rows, context);
+        });
+    } catch (const std::exception& e) {
+        return Failure(e.what());
+    }
+}
