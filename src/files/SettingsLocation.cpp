@@ -24,7 +24,12 @@ bool FolderWritable(const std::string& dir) {
     // Permission bits say nothing about other users' folders or read-only mounts: try it.
     const fs::path probe =
         folder / (".fendro-probe-" + std::to_string(std::random_device{}() % 1000000000u));
-    std::FILE* f = std::fopen(probe.string().c_str(), "wbx");
+#ifdef _WIN32
+    // The wide name: a narrow one goes through the ANSI code page and loses other characters.
+    std::FILE* f = _wfopen(probe.c_str(), L"wbx");
+#else
+    std::FILE* f = std::fopen(probe.c_str(), "wbx");
+#endif
     if (!f) {
         return false;
     }

@@ -30,7 +30,17 @@ TEST(ComPortList, ItemTextsAndTheirNumbers) {
     EXPECT_EQ(ComNumberOfItem("COMx"), 0);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+TEST(ComPortList, WindowsNamesEveryPortItselfAndNeedsNoMapping) {
+    TempDir dir;
+    WriteBytes(dir.File("s.ini"), "[Ports]\r\nCOM7=C:\\anders\r\n");
+    const IniFile ini(dir.File("s.ini"));
+    // The long form, because the short one names only COM1 to COM9.
+    EXPECT_EQ(ComDevicePath(7, &ini), "\\\\?\\COM7");
+    EXPECT_EQ(ComDevicePath(200, nullptr), "\\\\?\\COM200");
+    EXPECT_EQ(ComNumberOfDevice("\\\\?\\COM12", &ini), 12);
+}
+#else
 TEST(ComPortList, DeviceNumbersFollowTheMappingAndLinks) {
     TempDir dir;
     const std::string device = dir.File("dev0");

@@ -105,6 +105,10 @@ TEST(AtomicFile, UnwritablePlacesRaise) {
 }
 
 TEST(AtomicFile, KeepsRightsAndWritesThroughALink) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no owner-only rights in its file modes, and symbolic links "
+                    "need a privilege there";
+#endif
     TempDir dir;
     const std::string real = dir.File("real.ini");
     WriteBytes(real, "alt");

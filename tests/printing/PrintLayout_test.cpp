@@ -369,4 +369,9 @@ TEST(PrintTitles, ListTitleUpperCasesOnlyAsciiLettersOfTheFileName) {
     // ü (UTF-8) stays as it is.
     EXPECT_EQ(ListPrintTitle("/x/m\xC3\xBCller.csv"), "vexa\xC2\xAE Fendro M\xC3\xBCLLER.CSV");
     EXPECT_EQ(ListPrintTitle("karte"), "vexa\xC2\xAE Fendro KARTE");
+#ifdef _WIN32
+    // The name after a backslash or a drive.
+    EXPECT_EQ(ListPrintTitle("C:\\Daten\\kunden.csv"), "vexa\xC2\xAE Fendro KUNDEN.CSV");
+    EXPECT_EQ(ListPrintTitle("D:karte.csv"), "vexa\xC2\xAE Fendro KARTE.CSV");
+#endif
 }
