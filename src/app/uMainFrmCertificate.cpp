@@ -13,14 +13,9 @@
 #include "files/uGlobal.h"
 #include "platform/TextCodec.h"
 #include "printing/PrintLayout.h"
-#include "printing/QtPrintCanvas.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMarginsF>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <QTableView>
 
 namespace {
@@ -55,38 +50,12 @@ std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row) {
     return proposer.Result();
 }
 
-TFileDialog& CertificateSaveDialog() {
-    static TFileDialog dialog{TFileDialog::Save};
-    dialog.Filter = QStringLiteral("*.PDF (*.PDF *.pdf)");
-    dialog.DefaultExt = QStringLiteral("pdf");
-    dialog.Title = FromUtf8("Messbescheinigung speichern");
-    dialog.OverwritePrompt = true;
-    return dialog;
-}
-
 } // namespace
 
 void TMainFrm::PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows) {
     const CertificateContext context = LoadCertificateContext();
-    if (AskYesNo(FromUtf8("In eine PDF-Datei speichern? („Nein“ druckt auf dem Drucker.)"),
-                 FromUtf8("Messbescheinigung"))) {
-        TFileDialog& dialog = CertificateSaveDialog();
-        if (!dialog.Execute(this)) {
-            return;
-        }
-        const QString fileName = dialog.FileName;
-        QPdfWriter writer(fileName);
-        writer.setCreator(QStringLiteral("Fendro"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QtPrintCanvas canvas(writer, fileName);
-        PrintCertificates(canvas, table, rows, context);
-        return;
-    }
-    QPrinter& printer = ProgramPrinter();
-    CheckPrinterUsable(printer);
-    QtPrintCanvas canvas(printer);
-    PrintCertificates(canvas, table, rows, context);
+    RunPrintJob(this,
+                [&](PrintCanvas& canvas) { PrintCertificates(canvas, table, rows, context); });
 }
 
 void TMainFrm::Messbescheinigung1Click() {

@@ -64,8 +64,18 @@ bool ChoosePdfFile(QPrinter& printer, TFileDialog& dialog, QWidget* parent) {
     return true;
 }
 
-// Runs one job on the program's printer; a job into a PDF file then says in the status bar
-// where the file went.
+} // namespace
+
+QPrinter& ProgramPrinter() {
+    if (gPrinter.isNull()) {
+        QObject* owner = MainFrm != nullptr ? static_cast<QObject*>(MainFrm)
+                                            : static_cast<QObject*>(QCoreApplication::instance());
+        gPrinter = new PrinterHolder(owner);
+        gPrinter->setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    }
+    return gPrinter->printer;
+}
+
 void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print) {
     QPrinter& printer = ProgramPrinter();
     // Printing into a file is chosen in the set-up dialog; until then a PDF printer is only Qt's
@@ -84,18 +94,6 @@ void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& p
             QString::fromUtf8("Gedruckt in die PDF-Datei %1")
                 .arg(QDir::toNativeSeparators(printer.outputFileName())));
     }
-}
-
-} // namespace
-
-QPrinter& ProgramPrinter() {
-    if (gPrinter.isNull()) {
-        QObject* owner = MainFrm != nullptr ? static_cast<QObject*>(MainFrm)
-                                            : static_cast<QObject*>(QCoreApplication::instance());
-        gPrinter = new PrinterHolder(owner);
-        gPrinter->setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    }
-    return gPrinter->printer;
 }
 
 void PrinterSetupAutomation::SetAnswer(std::function<bool(QPrinter&)> answer) {

@@ -3,11 +3,18 @@
 
 #include <functional>
 
+class PrintCanvas;
+class QMainWindow;
 class QPrinter;
 
 // Chosen with "Drucker einstellen..." and used by every following job; it lives as long as the
 // main window.
 QPrinter& ProgramPrinter();
+
+// Runs one job on the program's printer. A job into a PDF file asks for the file first, so that
+// no job silently replaces the PDF of an earlier one, and then says in the status bar where the
+// file went.
+void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print);
 
 namespace PrinterSetupAutomation {
 // For tests: replaces the printer set-up dialog. The function gets the printer to change, as the

@@ -4,6 +4,7 @@
 #include "app/CardGridModel.h"
 #include "app/Dialogs.h"
 #include "app/uMainFrm.h"
+#include "app/uMainFrmPrint.h"
 #include "certificate/uBescheinigungFrm.h"
 #include "certificate/uBetriebFrm.h"
 #include "files/AtomicFile.h"
@@ -14,9 +15,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -52,6 +55,19 @@ void LoadCards(const ProgramUnderTest& program) {
     CardFileName = program.Dir().File("kunden.csv");
     WriteBytes(CardFileName, kCards);
     QVERIFY(MainFrm->LoadCardFile());
+}
+
+// Chooses printing into a PDF file in "Drucker einstellen..." and answers the file question of
+// the next job with `pdf`, as for every print job.
+void PrintIntoPdf(const QString& pdf) {
+    PrinterSetupAutomation::SetAnswer([pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    MainFrm->DruckerEinrichten1->trigger();
+    PrinterSetupAutomation::SetAnswer(nullptr);
+    TFileDialog::QueueFileName(pdf);
 }
 
 } // namespace
@@ -96,14 +112,13 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
         dialog.Edit1->setText(QStringLiteral("10,5"));
         return true;
     });
-    DialogAutomation::QueueAnswer(true); // into a PDF file
     const QString pdf = QString::fromStdString(program.Dir().File("bescheinigung.pdf"));
-    TFileDialog::QueueFileName(pdf);
+    PrintIntoPdf(pdf);
     MainFrm->Messbescheinigung1->trigger();
     CertificateDialogAutomation::SetAnswer(nullptr);
 
     QVERIFY2(proposal.contains(QStringLiteral("Karte vom 01.12.2024")), qPrintable(proposal));
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1); // only the question for the PDF
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
     const CardTable& cards = MainFrm->Cards();
     const char* const expected[5] = {"10.5", "V", "N", "01.02.1995", "N"};
     for (int i = 0; i < 5; ++i) {
@@ -161,11 +176,11 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
 void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
     ProgramUnderTest program;
     LoadCards(program);
-    DialogAutomation::QueueAnswer(true);
     const QString pdf = QString::fromStdString(program.Dir().File("runde.pdf"));
-    TFileDialog::QueueFileName(pdf);
+    PrintIntoPdf(pdf);
     MainFrm->MessbescheinigungenAlle1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QVERIFY(MainFrm->statusBar()->currentMessage().contains(QStringLiteral("runde.pdf")));
     QCOMPARE(PdfPages(pdf), 2); // Huber has no measurement date
 
     const QString tool = QStringLiteral(FENDRO_BINARY_DIR "/fendro-tool");
