@@ -95,6 +95,7 @@ public:
     void Verbindung1Click();
     void Brennstoffarten1Click();
     void N3Click();
+    void InfoUeber1Click();
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
@@ -137,6 +138,7 @@ public:
     QAction* Brennstoffarten1 = nullptr;
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
+    QAction* InfoUeber1 = nullptr;
 
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);

@@ -1,0 +1,32 @@
+#include "app/AboutText.h"
+
+#include "app/WindowTitle.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+std::string FoundAt(const std::string& path) {
+    std::error_code ec;
+    const fs::path sought = fs::u8path(path);
+    if (!fs::is_regular_file(sought, ec)) {
+        return "nicht gefunden (gesucht: " + path + ")";
+    }
+    const fs::path target = fs::canonical(sought, ec);
+    if (ec || target == fs::absolute(sought, ec).lexically_normal()) {
+        return path;
+    }
+    return path + " → " + target.u8string();
+}
+
+std::string AboutText(const std::string& settingsFile, const std::string& definitionFile,
+                      const std::string& helpDocument) {
+    return std::string(kProgramTitle) +
+           "\n\nFendro ist freie Software: Sie dürfen es unter den Bedingungen der GNU "
+           "General Public License, Version 3 oder jeder späteren Version, weitergeben "
+           "und verändern; es wird ohne jede Gewährleistung bereitgestellt.\n\n"
+           "Einstellungen: " +
+           settingsFile + "\nSpaltendefinitionen: " + FoundAt(definitionFile) +
+           "\nHilfedokument: " + FoundAt(helpDocument);
+}
