@@ -13,8 +13,12 @@ std::string FoundAt(const std::string& path) {
     if (!fs::is_regular_file(sought, ec)) {
         return "nicht gefunden (gesucht: " + path + ")";
     }
+    // Only a link of the file itself is worth showing; folders may be links anywhere.
+    if (!fs::is_symlink(sought, ec)) {
+        return path;
+    }
     const fs::path target = fs::canonical(sought, ec);
-    if (ec || target == fs::absolute(sought, ec).lexically_normal()) {
+    if (ec) {
         return path;
     }
     return path + " → " + target.u8string();

@@ -26,7 +26,11 @@ TEST(AboutText, ALinkShowsTheFileItLeadsTo) {
     TempDir dir;
     std::filesystem::create_directory(dir.File("share"));
     WriteBytes(dir.File("share/DEUTSCH.PDF"), "%PDF");
-    std::filesystem::create_symlink("share/DEUTSCH.PDF", dir.File("DEUTSCH.PDF"));
+    std::error_code ec;
+    std::filesystem::create_symlink("share/DEUTSCH.PDF", dir.File("DEUTSCH.PDF"), ec);
+    if (ec) {
+        GTEST_SKIP() << "no symbolic links here (Windows without the privilege): " << ec.message();
+    }
     const std::string real = std::filesystem::canonical(dir.File("share/DEUTSCH.PDF")).string();
     EXPECT_EQ(FoundAt(dir.File("DEUTSCH.PDF")), dir.File("DEUTSCH.PDF") + " → " + real);
     // A link that leads nowhere is a missing file.
