@@ -249,6 +249,8 @@ void TMainFrm::BuildMenu() {
     Hilfe1 = bar->addMenu(FromUtf8("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
     N3 = AddCommand(Hilfe1, "N3", FromUtf8("&Inhalt"), &TMainFrm::N3Click);
+    InfoUeber1 = AddCommand(Hilfe1, "InfoUeber1", FromUtf8("Info über &Fendro..."),
+                            &TMainFrm::InfoUeber1Click);
 
     Neu1->setShortcut(QKeySequence::New);
     Oeffnen1->setShortcut(QKeySequence::Open);
@@ -286,6 +288,7 @@ void TMainFrm::SetCaptions() {
     Brennstoffarten1->setText(FromUtf8("Brennstoffarten"));
     Hilfe1->setTitle(FromUtf8("Hilfe"));
     N3->setText(FromUtf8("Inhalt"));
+    InfoUeber1->setText(FromUtf8("Info über Fendro..."));
     PageControl1->setTabText(0, FromUtf8("Übersicht Karteikarte"));
     PageControl1->setTabText(1, FromUtf8("Messdaten"));
 }

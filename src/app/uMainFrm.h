@@ -115,6 +115,7 @@ public:
     void Messbescheinigung1Click();
     void MessbescheinigungenAlle1Click();
     void Betrieb1Click();
+    void InfoUeber1Click();
 
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
@@ -161,6 +162,7 @@ public:
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
+    QAction* InfoUeber1 = nullptr;
 
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);

@@ -1,11 +1,21 @@
-// The help command: the help document beside the program, opened with the registered viewer.
+// The help commands: the help document beside the program, opened with the registered viewer,
+// and the box that tells where this run's files are.
 
+#include "app/AboutText.h"
+#include "app/Dialogs.h"
 #include "app/uMainFrm.h"
 #include "files/uGlobal.h"
 #include "platform/ShellOpen.h"
+#include "platform/TextCodec.h"
 
 void TMainFrm::N3Click() {
     // The document is named relative to the program's folder; a missing viewer or document is
     // not reported.
     OpenWithRegisteredProgram("DEUTSCH.PDF", ProgramDir());
+}
+
+void TMainFrm::InfoUeber1Click() {
+    ShowInfoMsg(
+        FromUtf8(AboutText(SettingsFileName(), DefinitionFileName(), ProgramDir() + "DEUTSCH.PDF")),
+        FromUtf8("Info über Fendro"));
 }

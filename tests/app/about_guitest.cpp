@@ -1,0 +1,42 @@
+// "Hilfe / Info über Fendro..." through the real main window.
+
+#include "app/Dialogs.h"
+#include "app/uMainFrm.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+class AboutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void infoFollowsContentsAndTellsWhereThisRunsFilesAre();
+};
+
+void AboutTest::infoFollowsContentsAndTellsWhereThisRunsFilesAre() {
+    ProgramUnderTest program;
+    const QList<QAction*> help = MainFrm->Hilfe1->actions();
+    QCOMPARE(help.size(), 2);
+    QCOMPARE(help[0], MainFrm->N3);
+    QCOMPARE(help[1]->text(), QString::fromUtf8("Info über Fendro..."));
+
+    DialogAutomation::TakeShown();
+    help[1]->trigger();
+    const QStringList shown = DialogAutomation::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    const QString text = shown[0];
+    QVERIFY2(text.startsWith(QStringLiteral("vexa Fendro 3.03\n")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("GNU General Public License")));
+    QVERIFY(text.contains(QStringLiteral("Einstellungen: ") +
+                          QString::fromStdString(program.SettingsFile())));
+    QVERIFY(text.contains(QStringLiteral("Spaltendefinitionen: ") +
+                          QString::fromStdString(program.Dir().File("fendro.DTA")) +
+                          QStringLiteral("\n")));
+    // The test folder has no help document.
+    QVERIFY(text.contains(QStringLiteral("Hilfedokument: nicht gefunden (gesucht: ") +
+                          QString::fromStdString(program.Dir().File("DEUTSCH.PDF"))));
+}
+
+QTEST_MAIN(AboutTest)
+#include "about_guitest.moc"
