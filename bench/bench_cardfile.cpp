@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a card file into the grid model and sorting it "nach Name", timed, with the peak
 // memory of the process. Usage: bench_cardfile load|sort <file> [repeats]
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurement certificates of 1,000 cards into one A4 PDF file: time and file size.
 // Usage: bench_certificate [CARDS] [RUNS]
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device records decoded per second, without the transfer flow's pause. At 115200 baud the
 // device delivers about 62 records a second; the decoding has to be far faster than that.
 

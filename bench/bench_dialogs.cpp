@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the connection dialog takes to probe the 255 ports when it is shown, how long a search
 // takes through many cards, and how much processor time a search uses while it waits at a hit.
 

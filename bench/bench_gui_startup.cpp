@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time to the first painted main window, and the peak memory of the program with an
 // empty table and with 100,000 cards loaded.
 //

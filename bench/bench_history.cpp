@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of one customer from a folder of 50 card files with 100,000 cards in all, with
 // the files in the system's cache, beside `grep -c` over the same folder.
 

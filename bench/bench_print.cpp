@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the list of 10,000 cards (and one card) into an A4 PDF file: time and peak memory.
 // Usage: bench_print [CARDS] [RUNS]
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving 100,000 cards as "Speichern" does (the card file text, then the whole-file write), with
 // and without waiting for the disk: the price of a save that survives a power loss.
 

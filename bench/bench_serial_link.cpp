@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the serial link costs: CPU time while it waits for the key S and for the first byte
 // (a spinning poll would use the whole wait of a core), and bytes lost when 2,000 records come
 // in as fast as the pseudo-terminal carries them. Plain program; prints

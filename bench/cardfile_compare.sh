@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Loads and sorts a card file of 100,000 cards with Fendro, wc -l, Python's csv module and
 # GNU sort, and prints time and peak memory of each side by side.
 # Usage: bench/cardfile_compare.sh <build folder with -DFENDRO_BENCH=ON> [cards]

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every benchmark program listed in the build's manifest, times the outside anchors on the
 shared card file, and prints one table. Used by bench/run.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a realistic card file: N cards of 25 fields, Windows-1252, CR LF."""
 import random
 import sys

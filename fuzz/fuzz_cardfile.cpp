@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card file reader on arbitrary bytes: every line becomes one card, fields land in their
 // columns, and writing the table and reading it again gives the same table.
 

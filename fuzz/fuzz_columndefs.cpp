@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column definition file on arbitrary contents: reading never fails, a bad "Page1" width is
 // the one expected error, and the layout agrees with the definitions it came from.
 

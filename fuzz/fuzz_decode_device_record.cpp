@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DecodeDeviceRecord on arbitrary bytes, with a fuel table that holds odd constants, and the
 // card line it gives: always one line of 25 fields.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader on arbitrary file contents: reading never fails, a write is read back as
 // written, and lines the program did not touch survive a write and a re-read.
 

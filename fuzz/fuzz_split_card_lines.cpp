@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card-line reader and SplitLine on arbitrary bytes: the pieces put back together give the
 // line again, and no line holds a CR or reaches past byte 26.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of "Hilfe / Info über Fendro...": what a user or a support call needs to know about
 // this run of the program.

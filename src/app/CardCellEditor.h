@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-place editor of the card grid. Every typed character passes the main window's key
 // handler first, and every paste (keyboard, context menu, middle click, input method) is filtered

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card grid's model: row 0 of the card table is the header, table rows 1 and on are the
 // model's rows 0 and on. Cells stay Windows-1252 bytes; they become QString only when shown.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding cards by a search term: the comparison rule and the walk from hit to hit.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sorting the cards of a table by key columns, with the text order given from outside (the
 // user's locale collation in the program, plain orders in tests).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What may be typed or pasted into a card cell. A cell must never take a character that would
 // break the card file (a separator or a line end) or that Windows-1252 cannot hold, and the

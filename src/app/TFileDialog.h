@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file dialog that keeps its file name and folder between uses, like the system's common
 // dialogs. Tests queue the chosen names instead of clicking.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menu, card grid, measurement view, title and the modified-data question.
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and

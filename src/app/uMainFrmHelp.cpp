@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help commands: the help document beside the program, opened with the registered viewer,
 // and the box that tells where this run's files are.
 

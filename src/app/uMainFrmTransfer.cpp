@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two transfer commands of the main window: they choose the route, ask for the files and,
 // after a receive, save the received cards into the card file the user chose.
 

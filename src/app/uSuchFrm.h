@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search dialog, modeless. A search waits at each hit inside the "Suchen" event while the
 // program stays usable, until "Weitersuchen" or closing the dialog.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement certificate on the print canvas: one portrait page per card with the sweep's
 // address, the customer, the facts, every measured value with its unit, the checks as a table,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The German words of the certificate (UTF-8), made from the verdict values, so that the page,
 // the dialog and fendro-tool say the same.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The facts to propose for a card that has none: those of the same customer's most recent card
 // measured before it, from the open table or from the card files of its folder.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device does not measure but the limits depend on. The facts belong to the customer's
 // boiler and are kept in every card after the measured values (columns 25 and on), which the

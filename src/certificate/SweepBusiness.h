@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chimney sweep's own name and address, set once with "Einstellung / Betrieb..." and kept in
 // the settings file, section [Betrieb]; it stands at the top of every certificate. Texts are

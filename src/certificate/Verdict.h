@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks of one measurement against the limits of the 1. BImSchV. Every verdict is a value,
 // so the page, the dialog and fendro-tool show the same thing; the texts are made elsewhere.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The certificate dialog: the boiler facts of the card, with what is missing pointed out and,
 // for a card without any, the values of the customer's earlier card proposed.

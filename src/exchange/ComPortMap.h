@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which device file a port number "COM<n>" means. On Windows the system's own name; elsewhere
 // an entry "COM<n>=<path>" of the section [Ports] in the settings file wins, otherwise a fixed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number texts of the device exchange. Every text uses "." as the decimal point, whatever
 // the locale. Formatting rounds the shortest decimal form of a double, so a value such as 0.145

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial link to the measuring device: opens the port with the device's line settings,
 // sends a serial device file frame by frame with acknowledgement, and stores the device's

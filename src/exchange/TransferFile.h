@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory-card transfer file: comma-separated lines in Windows-1252, one per card. The
 // program writes name, street and town into fields 36 to 38 for the device to fill in, and reads

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the transfer code writes its lines: the transfer window in the program, standard output
 // in fendro-tool, a list in tests. Texts are UTF-8.

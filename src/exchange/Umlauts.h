@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven German letters that differ between Windows-1252 and the device's DOS code page,
 // and the other small text conversions of the device exchange. All keep the text's length.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device's 168-character measurement record, its decoded form and the 25-field card line
 // it gives. Texts are Windows-1252 bytes throughout.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer window: the lines of a running transfer, its Abbruch button and the keys S
 // (start) and ESC (abort), which set the request flags of the serial link.

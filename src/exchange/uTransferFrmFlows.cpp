@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four transfer flows. They never touch the device formats: the card table travels through
 // the temporary card file, and the conversions and the serial link do the rest.
 

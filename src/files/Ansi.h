@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1252, the code page of every file and record the program exchanges.
 // Texts of data are kept as such byte strings; UI messages are UTF-8.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card file's byte format: Windows-1252, one card per line, fields split at "," with no
 // quoting, CR LF written. On reading a CR ends a line, an LF right after it is skipped, byte 26

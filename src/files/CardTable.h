@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contents of the card grid: row 0 the column captions, rows 1 and on one card each.
 // Cells are Windows-1252 byte strings.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a file looked like on disk when the program last read or wrote it, so that a change by
 // someone else (a colleague in a shared card folder) is noticed before it is overwritten.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own INI access, with the reading rules of the Windows private-profile functions:
 // the first "=" splits key and value, blanks and one pair of enclosing quotes are removed,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement fields of the current card: the value list (caption and value per "Page2"
 // entry) and the 4 × 15 cells of the view that shows them in two column pairs.

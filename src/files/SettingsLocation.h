@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings file goes: beside the program, as long as its folder can be written; an
 // installed program's folder belongs to the system, so the user's configuration folder is used.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-exists dialog: append, overwrite or cancel. Its answer is SaveMode; callers read
 // SaveMode, never the dialog's result.

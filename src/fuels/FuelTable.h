@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuel table as the editor holds it, and the checks its "OK" button runs before saving.
 // Cells are Windows-1252 byte strings, numbers kept as the texts the user typed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement date and time of a card as the device writes them ("07.12.2005", "09:45") and
 // as users type them ("7.12.05", "9:45").

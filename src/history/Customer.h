@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Who a card belongs to: its name, street and town, compared without the blanks around them
 // (received names keep the device's trailing blanks) and without regard to upper and lower case,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the history chart shows: flue-gas loss and efficiency over the measurement dates, and the
 // limit of the flue-gas loss when the boiler's nominal output is known. The window draws it with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed history: the customer, the chart and the table on portrait pages, more pages when
 // the table needs them. The window's "Drucken..." and fendro-tool draw the same pages.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The history as a table: the measurement columns that tell how a boiler developed, and the
 // file each card came from. The window, the printout and fendro-tool show the same columns.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A customer's measurements: the cards of the customer in the open table and in every card file
 // of a folder, the same measurement found twice kept once, newest first.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Messverlauf", modeless: a customer's measurements from the open table and the card
 // files beside it, as a table and a chart, with printing and the way back to each card.

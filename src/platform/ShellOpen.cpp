@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Elsewhere than Windows the desktop's own opener (xdg-open, through Qt) starts the viewer the
 // user chose for the file's type, with every form of command line that desktop entries allow.
 

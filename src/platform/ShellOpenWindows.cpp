@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows: the registry names the viewer, the shell starts it.
 
 #include "platform/ShellOpen.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface of a print job, as the page layout needs it. Lengths are in 0.1 mm with
 // x growing to the right and y growing upwards from the top left corner of the printable area,

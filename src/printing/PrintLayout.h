@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two printouts of the card table: the list of all cards (columns 0 to 2, as many pages as
 // needed) and one card (every column with its caption). Both draw the same page frame: title,

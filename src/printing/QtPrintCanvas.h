@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print canvas on a QPrinter or a QPdfWriter, painted with a QPainter in device pixels and
 // measured with the device's own font metrics.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the device exchange tests: records built field by field, a settings file
 // with a fuel table, and a sink that keeps the transfer lines.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real fendro-tool on small files and compares its output with the library's.
 
 #include "exchange/SerialRecords.h"

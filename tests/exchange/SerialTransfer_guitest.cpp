@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both transfers through the real serial port layer and the transfer window, against
 // fendro-devsim on a pseudo-terminal.
 

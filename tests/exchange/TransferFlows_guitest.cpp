@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both transfer commands through the real main window, on both routes: the memory-card file
 // and fendro-devsim on a pseudo-terminal. Dialogs are answered by the test.
 

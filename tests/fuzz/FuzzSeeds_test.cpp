@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every fuzz target starts from seed inputs: without them libFuzzer begins from nothing and
 // rarely gets past the first checks of a file format.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card files and card operations through the real main window, dialogs answered by the test.
 
 #include "app/CardGridModel.h"

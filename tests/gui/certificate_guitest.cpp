@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurement certificate from the menu and from fendro-tool: the facts proposed, written
 // back into the card, and the page read back from the PDF with pdftotext.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing from the menu into a PDF file, read back with pdftotext, and from fendro-tool.
 
 #include "app/CardGridModel.h"

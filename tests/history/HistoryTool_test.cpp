@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fendro-tool history on a folder of card files: the table as the library builds it, and the page.
 
 #include "history/HistoryTable.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window through the real main window: gathered from a folder of three card files,
 // shown as table and chart, printed, and the way back to a card in another file.
 

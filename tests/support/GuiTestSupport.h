@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the real program's windows in a folder of their own, with the dialogs answered by the
 // test (DialogAutomation, TFileDialog::QueueFileName).

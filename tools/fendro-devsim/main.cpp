@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fendro-devsim: plays the measuring device on a pseudo-terminal, so that the transfers can be
 // tried and tested without a device. The pseudo-terminal is published under a COM number as a
 // [Ports] entry of a settings file.

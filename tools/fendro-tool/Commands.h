@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of fendro-tool. Each takes the arguments after its name and returns the exit
 // code: 0 success, 1 failure (message on stderr), 2 wrong usage (usage text on stderr).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the printing commands share: a GUI application without a display for the fonts, the card
 // table read as the program would open it, and an A4 PDF file to print into.

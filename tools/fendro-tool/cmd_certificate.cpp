@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // certificate: the measurement certificates of one card or of every measured card, into an A4 PDF
 // file, as "Datei / Messbescheinigung drucken..." prints them.
 

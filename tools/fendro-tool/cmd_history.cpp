@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // history: a customer's measurements from the card files of a folder, as a table for
 // spreadsheets and as the printed page.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // print-list and print-card: the program's printouts of a card file, into an A4 PDF file.
 
 #include "Commands.h"

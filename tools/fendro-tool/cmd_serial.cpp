@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // receive and send: the serial transfers of the program, with the transfer lines on standard
 // output. A key S on standard input (or --start) starts, ESC or Ctrl-C aborts.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fendro-tool: the program's conversions, transfers and printing for batch work and scripts.
 
 #include "Commands.h"

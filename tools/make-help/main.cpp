@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the help document: German HTML text in, a PDF out. Runs at build time, without a display.
 
 #include <QFile>
