@@ -17,10 +17,16 @@ bool FolderWritable(const std::string& dir) {
     std::error_code ec;
     const fs::path folder = fs::u8path(dir.empty() ? std::string(".") : dir);
     const fs::file_status st = fs::status(folder, ec);
-    if (ec || !fs::is_directory(st) ||
-        (st.permissions() & fs::perms::owner_write) == fs::perms::none) {
+    if (ec || !fs::is_directory(st)) {
         return false;
     }
+    // A Windows folder's read-only attribute keeps nothing out (Explorer marks customised
+    // folders with it); only the probe tells there.
+#ifndef _WIN32
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return false;
+    }
+#endif
     // Permission bits say nothing about other users' folders or read-only mounts: try it.
     const fs::path probe =
         folder / (".fendro-probe-" + std::to_string(std::random_device{}() % 1000000000u));
