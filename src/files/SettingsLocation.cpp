@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -44,6 +45,19 @@ bool FolderWritable(const std::string& dir) {
     return true;
 }
 
+namespace {
+
+bool SameName(const fs::path& a, const fs::path& b) {
+#ifdef _WIN32
+    // Windows names differ in case only on paper.
+    return _wcsicmp(a.c_str(), b.c_str()) == 0;
+#else
+    return a == b;
+#endif
+}
+
+} // namespace
+
 bool InSystemFolder(const std::string& dir) {
     std::error_code ec;
     const fs::path folder = fs::weakly_canonical(fs::absolute(fs::u8path(dir), ec), ec);
@@ -67,7 +81,7 @@ bool InSystemFolder(const std::string& dir) {
         // Component by component, so that /usrlocal is not taken for /usr.
         auto f = folder.begin();
         auto t = top.begin();
-        while (t != top.end() && f != folder.end() && !t->empty() && *f == *t) {
+        while (t != top.end() && f != folder.end() && !t->empty() && SameName(*f, *t)) {
             ++f;
             ++t;
         }
