@@ -107,9 +107,7 @@ bool WriteAll(HANDLE h, const std::string& contents) {
     return true;
 }
 
-// Writes into the target itself: for devices and pipes (NUL, CON, \\.\pipe\...), which must
-// stay what they are, and for a file whose folder's rights allow no new files.
-bool WriteIntoTarget(HANDLE h, const std::string& contents, bool flush) {
+bool WriteAndClose(HANDLE h, const std::string& contents, bool flush) {
     bool ok = WriteAll(h, contents);
     ok = ok && (!flush || FlushFileBuffers(h));
     return CloseHandle(h) && ok;
@@ -128,11 +126,12 @@ HANDLE OpenForWriting(const fs::path& p, DWORD disposition) {
 void ReplaceFileContents(const std::string& fileName, const std::string& contents,
                          bool syncToDisk) {
     const fs::path given = fs::u8path(fileName);
-    // Devices and pipes are no disk files; only opening them tells.
+    // Devices and pipes (NUL, CON, \\.\pipe\...) must stay what they are: they are written
+    // into. Only opening them tells them from disk files.
     const HANDLE device = OpenForWriting(given, OPEN_EXISTING);
     if (device != INVALID_HANDLE_VALUE) {
         if (GetFileType(device) != FILE_TYPE_DISK) {
-            if (!WriteIntoTarget(device, contents, false)) {
+            if (!WriteAndClose(device, contents, false)) {
                 throw EInOutError(UnableToWriteMessage(fileName));
             }
             return;
@@ -161,16 +160,18 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
         }
     }
     if (h == INVALID_HANDLE_VALUE) {
+        // A folder whose rights allow no new files: a file in it the user may write is written
+        // in place.
         if (exists && error == ERROR_ACCESS_DENIED) {
             const HANDLE in = OpenForWriting(target, TRUNCATE_EXISTING);
-            if (in == INVALID_HANDLE_VALUE || !WriteIntoTarget(in, contents, syncToDisk)) {
+            if (in == INVALID_HANDLE_VALUE || !WriteAndClose(in, contents, syncToDisk)) {
                 throw EInOutError(UnableToWriteMessage(fileName));
             }
             return;
         }
         throw EInOutError(UnableToWriteMessage(fileName));
     }
-    bool ok = WriteIntoTarget(h, contents, syncToDisk);
+    bool ok = WriteAndClose(h, contents, syncToDisk);
     ok = ok && MoveFileExW(temp.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | (syncToDisk ? MOVEFILE_WRITE_THROUGH : 0));
     if (!ok) {
