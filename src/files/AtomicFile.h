@@ -9,8 +9,9 @@
 // The new file is private to the user until it is complete; then it gets the target's rights
 // (a new target those of the umask), reaches the disk and replaces the target.
 // Refused: a target the user may not write, and one whose write permission is off (read-only,
-// also for root). A target that is no regular file (a FIFO, /dev/null, /dev/stdout) is written
-// into, never replaced; so is a writable target in a folder that refuses new files.
+// also for root). A target that is no regular file (a FIFO, /dev/null, /dev/stdout; on Windows
+// NUL or a named pipe) is written into, never replaced; so is a writable target in a folder that
+// refuses new files.
 // Throws EInOutError("Unable to write to <fileName>"); the old file is then unchanged.
 // `syncToDisk` false skips the waits for the disk; only for measuring what they cost.
 void ReplaceFileContents(const std::string& fileName, const std::string& contents,

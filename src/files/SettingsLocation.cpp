@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -19,10 +20,16 @@ bool FolderWritable(const std::string& dir) {
     std::error_code ec;
     const fs::path folder = fs::u8path(dir.empty() ? std::string(".") : dir);
     const fs::file_status st = fs::status(folder, ec);
-    if (ec || !fs::is_directory(st) ||
-        (st.permissions() & fs::perms::owner_write) == fs::perms::none) {
+    if (ec || !fs::is_directory(st)) {
         return false;
     }
+    // A Windows folder's read-only attribute keeps nothing out (Explorer marks customised
+    // folders with it); only the probe tells there.
+#ifndef _WIN32
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return false;
+    }
+#endif
     // Permission bits say nothing about other users' folders or read-only mounts: try it.
     const fs::path probe =
         folder / (".fendro-probe-" + std::to_string(std::random_device{}() % 1000000000u));
@@ -39,6 +46,19 @@ bool FolderWritable(const std::string& dir) {
     fs::remove(probe, ec);
     return true;
 }
+
+namespace {
+
+bool SameName(const fs::path& a, const fs::path& b) {
+#ifdef _WIN32
+    // Windows names differ in case only on paper.
+    return _wcsicmp(a.c_str(), b.c_str()) == 0;
+#else
+    return a == b;
+#endif
+}
+
+} // namespace
 
 bool InSystemFolder(const std::string& dir) {
     std::error_code ec;
@@ -63,7 +83,7 @@ bool InSystemFolder(const std::string& dir) {
         // Component by component, so that /usrlocal is not taken for /usr.
         auto f = folder.begin();
         auto t = top.begin();
-        while (t != top.end() && f != folder.end() && !t->empty() && *f == *t) {
+        while (t != top.end() && f != folder.end() && !t->empty() && SameName(*f, *t)) {
             ++f;
             ++t;
         }

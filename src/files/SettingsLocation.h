@@ -6,8 +6,8 @@
 
 #include <string>
 
-// Whether files can be created and replaced in `dir`. The folder's write permission bit counts
-// also for root, as it does for files, and a probe file must be creatable.
+// Whether files can be created and replaced in `dir`: a probe file must be creatable, and on
+// POSIX the folder's write permission bit counts also for root, as it does for files.
 bool FolderWritable(const std::string& dir);
 
 // Whether `dir` lies in a folder where installed programs live (/usr, /opt, ...; on Windows the

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#ifndef _WIN32
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
@@ -18,11 +19,16 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#else
+#include <windows.h>
+#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
+#ifndef _WIN32
+// Modes, child processes, other users: POSIX only.
 mode_t ModeOf(const std::string& f) {
     struct stat st {};
     EXPECT_EQ(::stat(f.c_str(), &st), 0) << f;
@@ -59,6 +65,7 @@ int InChild(const std::function<void()>& work, const std::function<void()>& befo
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
+#endif
 
 std::vector<std::string> Names(const TempDir& dir) {
     std::vector<std::string> out;
@@ -136,6 +143,9 @@ TEST(AtomicFile, ReadWholeFile) {
     EXPECT_EQ(contents, bytes);
 }
 
+#ifndef _WIN32
+// Windows has no file modes, umask, other users by setuid, file size signals or FIFOs in the
+// file system; these cases are POSIX only.
 TEST(AtomicFile, TheCopyIsPrivateUntilCompleteAndThenGetsTheTargetsRights) {
     TempDir dir;
     const std::string f = dir.File("karten.csv");
@@ -233,3 +243,27 @@ TEST(AtomicFile, StreamsAndDevicesAreWrittenIntoNeverReplaced) {
               kWritten);
     EXPECT_EQ(ReadBytes(log), "eins\nzwei\n");
 }
+#else
+// Their Windows counterparts: a device or a named pipe is written into.
+TEST(AtomicFile, DevicesAndPipesAreWrittenIntoNeverReplaced) {
+    ReplaceFileContents("NUL", "weg"); // replacing it would fail
+
+    const std::wstring name = L"\\\\.\\pipe\\fendro-test-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND,
+                                           PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    std::string received;
+    std::thread reader([&] {
+        ConnectNamedPipe(server, nullptr); // fails harmlessly when the writer came first
+        char buffer[256];
+        DWORD n = 0;
+        while (ReadFile(server, buffer, sizeof buffer, &n, nullptr) && n > 0) {
+            received.append(buffer, n);
+        }
+        CloseHandle(server);
+    });
+    ReplaceFileContents(fs::path(name).u8string(), "karten\r\n");
+    reader.join();
+    EXPECT_EQ(received, "karten\r\n");
+}
+#endif

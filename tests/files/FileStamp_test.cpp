@@ -8,7 +8,37 @@
 #include <chrono>
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
+
+namespace {
+
+// Moves the file's modification time on by a millisecond.
+void Nudge(const std::string& f) {
+#ifdef _WIN32
+    // The library sets whole seconds only there.
+    const HANDLE h = CreateFileW(fs::u8path(f).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME t;
+    ASSERT_TRUE(GetFileTime(h, nullptr, nullptr, &t));
+    ULARGE_INTEGER ticks;
+    ticks.LowPart = t.dwLowDateTime;
+    ticks.HighPart = t.dwHighDateTime;
+    ticks.QuadPart += 10000;
+    t.dwLowDateTime = ticks.LowPart;
+    t.dwHighDateTime = ticks.HighPart;
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &t));
+    CloseHandle(h);
+#else
+    fs::last_write_time(f, fs::last_write_time(f) + std::chrono::milliseconds(1));
+#endif
+}
+
+} // namespace
 
 TEST(FileStamp, AChangeByAnotherProgramIsNoticedForTheRememberedFileOnly) {
     TempDir dir;
@@ -32,6 +62,12 @@ TEST(FileStamp, AChangeByAnotherProgramIsNoticedForTheRememberedFileOnly) {
     const auto same = fs::last_write_time(f);
     WriteBytes(f, "Abel,Weg 2,Bonn\r\nZander,Hof,Kiel\r\n");
     fs::last_write_time(f, same);
+    EXPECT_TRUE(known.ChangedOnDisk(f));
+
+    // Within the same second: the stamp is as fine as the file system's clock.
+    fs::last_write_time(f, std::chrono::floor<std::chrono::seconds>(fs::last_write_time(f)));
+    known.Remember(f);
+    Nudge(f);
     EXPECT_TRUE(known.ChangedOnDisk(f));
 
     // A file that is gone has nothing to lose.

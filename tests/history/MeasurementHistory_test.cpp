@@ -10,6 +10,10 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr int kCols = 30;
@@ -140,12 +144,25 @@ TEST(MeasurementHistory, BadFilesAreSkippedAndNamedInOneLine) {
     TempDir dir;
     WriteBytes(dir.File("good.csv"), Line(Card("M\xFCller", "6.0", "01.01.2020")));
     WriteBytes(dir.File("binary.csv"), std::string("M\xFCller,\0\x01", 10));
+#ifdef _WIN32
+    // Links need a privilege; a file another program holds for itself alone, as spreadsheet
+    // programs do, cannot be read either.
+    WriteBytes(dir.File("gone.CSV"), "x");
+    const HANDLE held =
+        CreateFileW(std::filesystem::u8path(dir.File("gone.CSV")).c_str(), GENERIC_READ, 0, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+#else
     std::filesystem::create_symlink(dir.File("gone"), dir.File("gone.CSV"));
+#endif
     {
         WriteBytes(dir.File("huge.csv"), Line(Card("M\xFCller", "6.0", "01.01.2020")));
         std::filesystem::resize_file(dir.File("huge.csv"), kMaxHistoryFileBytes + 1);
     }
     const History h = GatherHistory(kMueller, nullptr, "", dir.Path(), 25);
+#ifdef _WIN32
+    CloseHandle(held);
+#endif
     EXPECT_EQ(h.entries.size(), 1u);
     EXPECT_EQ(h.filesRead, 1);
     EXPECT_EQ(SkippedText(h.skipped), "3 Dateien \xC3\xBC"
