@@ -2,26 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CardSearch.h"
 
+#include "files/Trimmed.h"
+
 namespace {
 
 char Upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsTrimmed(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string_view Trimmed(std::string_view s) {
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsTrimmed(s[b])) {
-        ++b;
-    }
-    while (e > b && IsTrimmed(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
 }
 
 } // namespace

@@ -218,22 +218,6 @@ void DrawPage(PageWriter& w, const CardTable& table, int row, const CertificateC
     w.Signature();
 }
 
-// Runs the drawing inside a started job and ends the job on every way out.
-template <typename Draw> void RunJob(PrintCanvas& canvas, Draw&& draw) {
-    canvas.BeginJob();
-    try {
-        draw();
-    } catch (...) {
-        try {
-            canvas.EndJob();
-        } catch (...) {
-            // The first error is the one the user needs to see.
-        }
-        throw;
-    }
-    canvas.EndJob();
-}
-
 } // namespace
 
 std::vector<int> MeasuredRows(const CardTable& table) {
@@ -259,7 +243,7 @@ void PrintCertificates(PrintCanvas& canvas, const CardTable& table, const std::v
     if (width < kMinPageWidth || height < kMinPageHeight) {
         throw EPrinter("Das Papier ist zu klein für eine Messbescheinigung.");
     }
-    RunJob(canvas, [&] {
+    DrawJob(canvas, [&] {
         for (size_t i = 0; i < rows.size(); ++i) {
             if (i > 0) {
                 canvas.NewPage();

@@ -2,20 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "certificate/PlantFacts.h"
 
+#include "files/Trimmed.h"
+
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) {
-        s.remove_suffix(1);
-    }
-    return s;
 }
 
 } // namespace

@@ -2,19 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "certificate/Verdict.h"
 
+#include "files/Trimmed.h"
 #include "history/Customer.h"
 
 namespace {
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 std::string_view CellAt(const CardTable::Row& row, int col) {
     return static_cast<size_t>(col) < row.size() ? std::string_view(row[static_cast<size_t>(col)])

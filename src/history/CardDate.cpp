@@ -2,20 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/CardDate.h"
 
+#include "files/Trimmed.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // The numbers between `separator`s: each one to `maxDigits` digits, nothing else. Empty for
 // anything else.

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/Customer.h"
 
-namespace {
+#include "files/Trimmed.h"
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
+namespace {
 
 // Windows-1252: ASCII, the Latin-1 letters (not the multiplication sign), and the four pairs that
 // the code page adds in 0x80-0x9F.
@@ -35,15 +33,7 @@ const std::string& CellOrEmpty(const CardTable::Row& row, size_t col) {
 } // namespace
 
 std::string CustomerText(std::string_view text) {
-    size_t b = 0;
-    size_t e = text.size();
-    while (b < e && IsBlank(text[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(text[e - 1])) {
-        --e;
-    }
-    std::string out(text.substr(b, e - b));
+    std::string out(Trimmed(text));
     for (char& c : out) {
         c = Lower(c);
     }
@@ -51,12 +41,7 @@ std::string CustomerText(std::string_view text) {
 }
 
 bool IsCustomerText(std::string_view text, std::string_view key) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = Trimmed(text);
     if (text.size() != key.size()) {
         return false;
     }

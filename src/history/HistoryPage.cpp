@@ -370,8 +370,7 @@ void PrintHistory(PrintCanvas& canvas, const History& history, const std::string
     }
     const HistoryChart chart = BuildHistoryChart(history);
 
-    canvas.BeginJob();
-    try {
+    DrawJob(canvas, [&] {
         DrawFrame(canvas, page, 1, pages);
         canvas.SetFontHeight(PrintMetrics::kBodyFontHeight);
         canvas.TextOut(0, -kCustomerY, "Kunde: " + customer);
@@ -395,13 +394,5 @@ void PrintHistory(PrintCanvas& canvas, const History& history, const std::string
             end = std::min(rows, first + static_cast<size_t>(laterRows));
             table.Draw(kCustomerY, first, end);
         }
-    } catch (...) {
-        try {
-            canvas.EndJob();
-        } catch (...) {
-            // The first error is the one the user needs to see.
-        }
-        throw;
-    }
-    canvas.EndJob();
+    });
 }

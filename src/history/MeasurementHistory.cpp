@@ -6,6 +6,7 @@
 #include "files/AtomicFile.h"
 #include "files/CardFile.h"
 #include "files/FileErrors.h"
+#include "files/Trimmed.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,16 +27,6 @@ constexpr int kColTime = 15;
 const std::string& CellOf(const CardTable::Row& row, int col) {
     static const std::string empty;
     return static_cast<size_t>(col) < row.size() ? row[static_cast<size_t>(col)] : empty;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // What makes two cards the same measurement: date, time and every measured value. The

@@ -39,3 +39,19 @@ public:
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void NewPage() = 0;
 };
+
+// Runs the drawing of a job between BeginJob and EndJob. EndJob runs on every way out; when the
+// drawing fails, its error is the one passed on, as it is the one the user needs to see.
+template <typename Draw> void DrawJob(PrintCanvas& canvas, Draw&& draw) {
+    canvas.BeginJob();
+    try {
+        draw();
+    } catch (...) {
+        try {
+            canvas.EndJob();
+        } catch (...) {
+        }
+        throw;
+    }
+    canvas.EndJob();
+}

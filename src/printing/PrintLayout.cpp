@@ -95,22 +95,6 @@ Page PrepareJob(PrintCanvas& canvas, const std::string& title, TPrinterOrientati
     return page;
 }
 
-// Runs the drawing inside a started job and ends the job on every way out.
-template <typename Draw> void RunJob(PrintCanvas& canvas, Draw&& draw) {
-    canvas.BeginJob();
-    try {
-        draw();
-    } catch (...) {
-        try {
-            canvas.EndJob();
-        } catch (...) {
-            // The first error is the one the user needs to see.
-        }
-        throw;
-    }
-    canvas.EndJob();
-}
-
 } // namespace
 
 void PrintList(PrintCanvas& canvas, const CardTable& table, const std::string& title,
@@ -122,7 +106,7 @@ void PrintList(PrintCanvas& canvas, const CardTable& table, const std::string& t
     const int columnX[3] = {0, 3 * width0, 3 * (width0 + width1)};
     const int columns = std::min(3, table.ColCount());
 
-    RunJob(canvas, [&] {
+    DrawJob(canvas, [&] {
         for (int p = 1; p <= pages; ++p) {
             DrawPageFrame(canvas, page, title, p, pages);
             int y = kFirstLineY;
@@ -150,7 +134,7 @@ void PrintCard(PrintCanvas& canvas, const CardTable& table, const std::string& t
     const int columns = table.ColCount();
     const int pages = PageCount(columns, perPage);
 
-    RunJob(canvas, [&] {
+    DrawJob(canvas, [&] {
         int c = 0;
         for (int p = 1; p <= pages; ++p) {
             DrawPageFrame(canvas, page, title, p, pages);
