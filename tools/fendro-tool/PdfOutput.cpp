@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PdfOutput.h"
 
+#include "OptionArgs.h"
+
 #include "files/AtomicFile.h"
 #include "files/CardFile.h"
 #include "files/ColumnDefs.h"
@@ -57,6 +59,11 @@ CardTable ReadCardTable(const std::string& csvFile, const std::string& dtaFile) 
 
 std::string DefaultDta() {
     return ToUtf8(QCoreApplication::applicationDirPath()) + "/fendro.DTA";
+}
+
+std::string DtaOrDefault(const OptionArgs& args) {
+    const std::string dta = args.Value("--dta");
+    return dta.empty() ? DefaultDta() : dta;
 }
 
 bool IsDigits(const std::string& text) {

@@ -16,6 +16,8 @@
 #include <memory>
 #include <string>
 
+struct OptionArgs;
+
 // Fonts need a GUI application; the tool never shows a window, so no display is needed.
 class OffscreenApp {
 public:
@@ -34,6 +36,9 @@ CardTable ReadCardTable(const std::string& csvFile, const std::string& dtaFile);
 
 // The column definition file beside the tool.
 std::string DefaultDta();
+
+// The file of "--dta", or the one beside the tool.
+std::string DtaOrDefault(const OptionArgs& args);
 
 // A card number as typed: digits only, at least one.
 bool IsDigits(const std::string& text);

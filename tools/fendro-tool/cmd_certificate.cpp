@@ -4,6 +4,7 @@
 // file, as "Datei / Messbescheinigung drucken..." prints them.
 
 #include "Commands.h"
+#include "OptionArgs.h"
 #include "PdfOutput.h"
 
 #include "certificate/CertificatePage.h"
@@ -18,51 +19,21 @@ namespace {
 const char* const kUsage =
     "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]";
 
-struct CertificateArgs {
-    std::vector<std::string> positional;
-    bool all = false;
-    std::string dta;
-    std::string ini;
-};
-
-std::optional<CertificateArgs> ParseArgs(const Args& args) {
-    CertificateArgs out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string* option = args[i] == "--dta"   ? &out.dta
-                              : args[i] == "--ini" ? &out.ini
-                                                   : nullptr;
-        if (option != nullptr) {
-            if (i + 1 >= args.size() || !option->empty()) {
-                return std::nullopt;
-            }
-            *option = args[++i];
-        } else if (args[i] == "--all" && !out.all) {
-            out.all = true;
-            out.positional.push_back(args[i]);
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return std::nullopt;
-        } else {
-            out.positional.push_back(args[i]);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 int CmdCertificate(const Args& args) {
-    const std::optional<CertificateArgs> parsed = ParseArgs(args);
-    if (!parsed || parsed->positional.size() != 3 ||
-        (parsed->all && parsed->positional[1] != "--all") ||
-        (!parsed->all && !IsDigits(parsed->positional[1]))) {
+    const std::optional<OptionArgs> parsed = ParseOptionArgs(args, {"--dta", "--ini"}, {"--all"});
+    if (!parsed || parsed->positional.size() != 3 || parsed->positional[0] == "--all" ||
+        parsed->positional[2] == "--all" ||
+        (parsed->positional[1] != "--all" && !IsDigits(parsed->positional[1]))) {
         return UsageError(kUsage);
     }
+    const bool all = parsed->positional[1] == "--all";
     try {
         OffscreenApp app;
-        const CardTable table =
-            ReadCardTable(parsed->positional[0], parsed->dta.empty() ? DefaultDta() : parsed->dta);
+        const CardTable table = ReadCardTable(parsed->positional[0], DtaOrDefault(*parsed));
         std::vector<int> rows;
-        if (parsed->all) {
+        if (all) {
             rows = MeasuredRows(table);
             if (rows.empty()) {
                 return Failure("keine Karte mit Messdatum in " + parsed->positional[0]);
@@ -79,8 +50,9 @@ int CmdCertificate(const Args& args) {
         }
         // Without a settings file the fuel table has its first-start names and no sweep's
         // address stands at the top.
-        const std::string iniFile = parsed->ini.empty() ? DefaultSettingsFile() : parsed->ini;
-        if (!parsed->ini.empty() && !FileExists(iniFile)) {
+        const std::string iniFile =
+            parsed->Value("--ini").empty() ? DefaultSettingsFile() : parsed->Value("--ini");
+        if (!parsed->Value("--ini").empty() && !FileExists(iniFile)) {
             return Failure("Datei " + iniFile + " nicht gefunden");
         }
         const IniFile ini(iniFile);

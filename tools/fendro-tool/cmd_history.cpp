@@ -4,6 +4,7 @@
 // spreadsheets and as the printed page.
 
 #include "Commands.h"
+#include "OptionArgs.h"
 #include "PdfOutput.h"
 
 #include "files/Ansi.h"
@@ -24,37 +25,6 @@ namespace {
 const char* const kUsage =
     "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]";
 
-struct HistoryArgs {
-    std::vector<std::string> positional;
-    std::string csv;
-    std::string pdf;
-    std::string dta;
-};
-
-std::optional<HistoryArgs> ParseArgs(const Args& args) {
-    HistoryArgs out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string* option = args[i] == "--csv"   ? &out.csv
-                              : args[i] == "--pdf" ? &out.pdf
-                              : args[i] == "--dta" ? &out.dta
-                                                   : nullptr;
-        if (option != nullptr) {
-            if (i + 1 >= args.size() || !option->empty()) {
-                return std::nullopt;
-            }
-            *option = args[++i];
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return std::nullopt;
-        } else {
-            out.positional.push_back(args[i]);
-        }
-    }
-    if (out.positional.size() != 4) {
-        return std::nullopt;
-    }
-    return out;
-}
-
 void WritePdf(const std::string& pdfFile, const History& history, const std::string& customer,
               const CardTable::Row& captions) {
     PrintIntoPdf(pdfFile,
@@ -64,8 +34,8 @@ void WritePdf(const std::string& pdfFile, const History& history, const std::str
 } // namespace
 
 int CmdHistory(const Args& args) {
-    const std::optional<HistoryArgs> parsed = ParseArgs(args);
-    if (!parsed) {
+    const std::optional<OptionArgs> parsed = ParseOptionArgs(args, {"--csv", "--pdf", "--dta"});
+    if (!parsed || parsed->positional.size() != 4) {
         return UsageError(kUsage);
     }
     try {
@@ -75,7 +45,7 @@ int CmdHistory(const Args& args) {
         if (!std::filesystem::is_directory(std::filesystem::u8path(folder), ec)) {
             return Failure("Ordner " + folder + " nicht gefunden");
         }
-        const std::string dta = parsed->dta.empty() ? DefaultDta() : parsed->dta;
+        const std::string dta = DtaOrDefault(*parsed);
         if (!FileExists(dta)) {
             return Failure("Datei " + dta + " nicht gefunden");
         }
@@ -87,13 +57,13 @@ int CmdHistory(const Args& args) {
         const History history = GatherHistory(CustomerOf(card), nullptr, std::string(), folder,
                                               static_cast<int>(layout.captions.size()));
         const std::string table = HistoryCsv(history, layout.captions);
-        if (parsed->csv.empty()) {
+        if (parsed->Value("--csv").empty()) {
             std::fwrite(table.data(), 1, table.size(), stdout);
         } else {
-            ReplaceFileContents(parsed->csv, table);
+            ReplaceFileContents(parsed->Value("--csv"), table);
         }
-        if (!parsed->pdf.empty()) {
-            WritePdf(parsed->pdf, history, CustomerLine(card), layout.captions);
+        if (!parsed->Value("--pdf").empty()) {
+            WritePdf(parsed->Value("--pdf"), history, CustomerLine(card), layout.captions);
         }
         for (const std::string& note :
              {WithoutDateText(history.withoutDate), SkippedText(history.skipped)}) {

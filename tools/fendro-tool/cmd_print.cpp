@@ -3,6 +3,7 @@
 // print-list and print-card: the program's printouts of a card file, into an A4 PDF file.
 
 #include "Commands.h"
+#include "OptionArgs.h"
 #include "PdfOutput.h"
 
 #include "files/CardTable.h"
@@ -20,40 +21,17 @@ const char* const kCardUsage = "print-card CSVFILE CARDNUMBER PDFFILE [--dta COL
 constexpr int kNameWidth = 130;
 constexpr int kStreetWidth = 130;
 
-struct PrintArgs {
-    std::vector<std::string> positional;
-    std::string dta;
-};
-
-std::optional<PrintArgs> ParseArgs(const Args& args) {
-    PrintArgs out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dta") {
-            if (i + 1 >= args.size() || !out.dta.empty()) {
-                return std::nullopt;
-            }
-            out.dta = args[++i];
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return std::nullopt;
-        } else {
-            out.positional.push_back(args[i]);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 int CmdPrintList(const Args& args) {
-    const std::optional<PrintArgs> parsed = ParseArgs(args);
+    const std::optional<OptionArgs> parsed = ParseOptionArgs(args, {"--dta"});
     if (!parsed || parsed->positional.size() != 2) {
         return UsageError(kListUsage);
     }
     try {
         OffscreenApp app;
         const std::string& csv = parsed->positional[0];
-        const CardTable table =
-            ReadCardTable(csv, parsed->dta.empty() ? DefaultDta() : parsed->dta);
+        const CardTable table = ReadCardTable(csv, DtaOrDefault(*parsed));
         return PrintIntoPdf(parsed->positional[1], [&](PrintCanvas& canvas) {
             PrintList(canvas, table, ListPrintTitle(csv), poPortrait, kNameWidth, kStreetWidth);
         });
@@ -63,15 +41,14 @@ int CmdPrintList(const Args& args) {
 }
 
 int CmdPrintCard(const Args& args) {
-    const std::optional<PrintArgs> parsed = ParseArgs(args);
+    const std::optional<OptionArgs> parsed = ParseOptionArgs(args, {"--dta"});
     // A card number that is no number is a wrong call, like a missing argument.
     if (!parsed || parsed->positional.size() != 3 || !IsDigits(parsed->positional[1])) {
         return UsageError(kCardUsage);
     }
     try {
         OffscreenApp app;
-        const CardTable table =
-            ReadCardTable(parsed->positional[0], parsed->dta.empty() ? DefaultDta() : parsed->dta);
+        const CardTable table = ReadCardTable(parsed->positional[0], DtaOrDefault(*parsed));
         const int cards = table.RowCount() - 1;
         int number = 0;
         if (!ParseCardNumber(parsed->positional[1], cards, number)) {
