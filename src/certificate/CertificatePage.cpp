@@ -235,11 +235,9 @@ void PrintCertificates(PrintCanvas& canvas, const CardTable& table, const std::v
     if (rows.empty()) {
         throw EPrinter("Keine Karte mit Messdatum: es gibt keine Messbescheinigung zu drucken.");
     }
-    canvas.SetOrientation(poPortrait);
-    canvas.SetTitle(kCertificateTitle);
-    const PhysicalPage paper = canvas.Paper();
-    const int width = PaperTenthsOfMm(paper.widthPixels, paper.pixelsPerInchX);
-    const int height = PaperTenthsOfMm(paper.heightPixels, paper.pixelsPerInchY);
+    const Page paper = PreparePage(canvas, kCertificateTitle, poPortrait);
+    const int width = paper.W;
+    const int height = paper.H;
     if (width < kMinPageWidth || height < kMinPageHeight) {
         throw EPrinter("Das Papier ist zu klein für eine Messbescheinigung.");
     }

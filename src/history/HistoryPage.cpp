@@ -28,11 +28,6 @@ constexpr int kCellGap = 24;
 constexpr int kLargestTableFont = 30;
 constexpr int kSmallestTableFont = 16;
 
-struct Page {
-    int W = 0;
-    int H = 0;
-};
-
 struct Rect {
     int left = 0;
     int top = 0; // distance from the top, positive
@@ -346,15 +341,7 @@ void DrawFrame(PrintCanvas& canvas, const Page& page, int number, int count) {
 
 void PrintHistory(PrintCanvas& canvas, const History& history, const std::string& customer,
                   const CardTable::Row& captionRow) {
-    canvas.SetOrientation(poPortrait);
-    canvas.SetTitle(kHistoryPrintTitle);
-    const PhysicalPage paper = canvas.Paper();
-    Page page;
-    page.W = PaperTenthsOfMm(paper.widthPixels, paper.pixelsPerInchX);
-    page.H = PaperTenthsOfMm(paper.heightPixels, paper.pixelsPerInchY);
-    if (page.W <= 0 || page.H <= 0) {
-        throw EPrinter("Der Drucker meldet kein g\xC3\xBCltiges Papierformat.");
-    }
+    const Page page = PreparePage(canvas, kHistoryPrintTitle, poPortrait);
     TableLayout table(canvas, history, captionRow, page.W);
     const int bottom = page.H - kFootRule - 10;
     const int firstTop = kChartTop + kChartHeight + kTableGap;

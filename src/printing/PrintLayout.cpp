@@ -52,12 +52,20 @@ int PageCount(int lines, int perPage) {
     return lines / perPage + (lines % perPage != 0 ? 1 : 0);
 }
 
-namespace {
+Page PreparePage(PrintCanvas& canvas, const std::string& title, TPrinterOrientation orientation) {
+    canvas.SetOrientation(orientation);
+    canvas.SetTitle(title);
+    const PhysicalPage paper = canvas.Paper();
+    Page page;
+    page.W = PaperTenthsOfMm(paper.widthPixels, paper.pixelsPerInchX);
+    page.H = PaperTenthsOfMm(paper.heightPixels, paper.pixelsPerInchY);
+    if (page.W <= 0 || page.H <= 0) {
+        throw EPrinter("Der Drucker meldet kein g\xC3\xBCltiges Papierformat.");
+    }
+    return page;
+}
 
-struct Page {
-    int W = 0;
-    int H = 0;
-};
+namespace {
 
 void DrawCentred(PrintCanvas& canvas, int W, int y, const std::string& text) {
     canvas.TextOut(W / 2 - canvas.TextWidth(text) / 2, y, text);
@@ -80,15 +88,7 @@ void DrawPageFrame(PrintCanvas& canvas, const Page& page, const std::string& tit
 // starts, so a refused print leaves no empty job behind.
 Page PrepareJob(PrintCanvas& canvas, const std::string& title, TPrinterOrientation orientation,
                 int (*linesPerPage)(int)) {
-    canvas.SetOrientation(orientation);
-    canvas.SetTitle(title);
-    const PhysicalPage paper = canvas.Paper();
-    Page page;
-    page.W = PaperTenthsOfMm(paper.widthPixels, paper.pixelsPerInchX);
-    page.H = PaperTenthsOfMm(paper.heightPixels, paper.pixelsPerInchY);
-    if (page.W <= 0 || page.H <= 0) {
-        throw EPrinter("Der Drucker meldet kein g\xC3\xBCltiges Papierformat.");
-    }
+    const Page page = PreparePage(canvas, title, orientation);
     if (linesPerPage(page.H) <= 0) {
         throw EPrinter("Das Papier ist zu kurz: auf eine Seite passt keine Druckzeile.");
     }

@@ -35,6 +35,16 @@ constexpr int kFirstLineY = 110;
 
 // 10 × the whole millimetres of a physical length; 0 for a resolution of 0 or less.
 int PaperTenthsOfMm(long long pixels, int pixelsPerInch);
+
+// The whole sheet in 0.1 mm.
+struct Page {
+    int W = 0;
+    int H = 0;
+};
+
+// Sets the job's orientation and title and measures its paper; throws EPrinter when the printer
+// reports no usable paper size. Nothing is started yet.
+Page PreparePage(PrintCanvas& canvas, const std::string& title, TPrinterOrientation orientation);
 // Lines a list page holds: (H - 300) div 36.
 int ListLinesPerPage(int pageHeight);
 // Lines of a card page that stay above the lower rule.
