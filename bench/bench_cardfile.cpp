@@ -3,10 +3,10 @@
 // Loading a card file into the grid model and sorting it "nach Name", timed, with the peak
 // memory of the process. Usage: bench_cardfile load|sort <file> [repeats]
 
-#include "app/CardGridModel.h"
-#include "app/CardSort.h"
-#include "files/AtomicFile.h"
-#include "files/CardFile.h"
+#include "core/app/CardSort.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/CardFile.h"
+#include "gui/app/CardGridModel.h"
 #include "platform/LocaleCollation.h"
 
 #include <algorithm>

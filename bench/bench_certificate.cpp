@@ -3,9 +3,9 @@
 // The measurement certificates of 1,000 cards into one A4 PDF file: time and file size.
 // Usage: bench_certificate [CARDS] [RUNS]
 
-#include "certificate/CertificatePage.h"
-#include "files/CardTable.h"
-#include "printing/QtPrintCanvas.h"
+#include "core/certificate/CertificatePage.h"
+#include "core/files/CardTable.h"
+#include "platform/QtPrintCanvas.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 // Device records decoded per second, without the transfer flow's pause. At 115200 baud the
 // device delivers about 62 records a second; the decoding has to be far faster than that.
 
-#include "exchange/SerialRecords.h"
-#include "exchange/TransferLines.h"
-#include "exchange/uT7Q.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialRecords.h"
+#include "core/exchange/TransferLines.h"
+#include "core/exchange/uT7Q.h"
+#include "core/files/uGlobal.h"
 
 #include <benchmark/benchmark.h>
 

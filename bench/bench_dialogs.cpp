@@ -3,16 +3,16 @@
 // How long the connection dialog takes to probe the 255 ports when it is shown, how long a search
 // takes through many cards, and how much processor time a search uses while it waits at a hit.
 
-#include "app/CardGridModel.h"
-#include "app/CardSearch.h"
-#include "app/Dialogs.h"
-#include "app/Forms.h"
-#include "app/uMainFrm.h"
-#include "app/uSuchFrm.h"
-#include "connection/ComPortList.h"
-#include "connection/uVerbFrm.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/app/CardSearch.h"
+#include "core/connection/ComPortList.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/Forms.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/app/uSuchFrm.h"
+#include "gui/connection/uVerbFrm.h"
 #include "platform/PortProbe.h"
 
 #include <QApplication>

@@ -9,9 +9,9 @@
 // file into the real main window, and ends the process; the parent takes the time from before
 // the start and the peak memory from the finished child.
 
-#include "app/Program.h"
-#include "app/uMainFrm.h"
-#include "files/uGlobal.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/Program.h"
+#include "gui/app/uMainFrm.h"
 
 #include <QCoreApplication>
 #include <QEvent>

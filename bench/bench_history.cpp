@@ -3,7 +3,7 @@
 // The history of one customer from a folder of 50 card files with 100,000 cards in all, with
 // the files in the system's cache, beside `grep -c` over the same folder.
 
-#include "history/MeasurementHistory.h"
+#include "core/history/MeasurementHistory.h"
 #include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 // Printing the list of 10,000 cards (and one card) into an A4 PDF file: time and peak memory.
 // Usage: bench_print [CARDS] [RUNS]
 
-#include "files/CardTable.h"
-#include "printing/PrintLayout.h"
-#include "printing/QtPrintCanvas.h"
+#include "core/files/CardTable.h"
+#include "core/printing/PrintLayout.h"
+#include "platform/QtPrintCanvas.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // Saving 100,000 cards as "Speichern" does (the card file text, then the whole-file write), with
 // and without waiting for the disk: the price of a save that survives a power loss.
 
-#include "files/AtomicFile.h"
-#include "files/CardFile.h"
-#include "files/CardTable.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/CardFile.h"
+#include "core/files/CardTable.h"
 #include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>

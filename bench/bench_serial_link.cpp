@@ -7,9 +7,9 @@
 //
 //   bench_serial_link [--seconds N] [--records N]
 
-#include "exchange/SerialLink.h"
-#include "exchange/TransferLines.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialLink.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/uGlobal.h"
 #include "platform/QtSerialPort.h"
 
 #include <QCoreApplication>

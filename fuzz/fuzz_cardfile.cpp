@@ -4,8 +4,8 @@
 // columns, and writing the table and reading it again gives the same table.
 
 #include "FuzzSupport.h"
-#include "files/CardFile.h"
-#include "files/CardTable.h"
+#include "core/files/CardFile.h"
+#include "core/files/CardTable.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,9 +5,9 @@
 
 #include "FuzzSupport.h"
 
-#include "certificate/CertificateText.h"
-#include "certificate/Verdict.h"
-#include "files/CardFile.h"
+#include "core/certificate/CertificateText.h"
+#include "core/certificate/Verdict.h"
+#include "core/files/CardFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 // the one expected error, and the layout agrees with the definitions it came from.
 
 #include "FuzzSupport.h"
-#include "files/ColumnDefs.h"
-#include "files/FileErrors.h"
+#include "core/files/ColumnDefs.h"
+#include "core/files/FileErrors.h"
 
 #include <climits>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // ConvertReceivedRecords on an arbitrary device file: one card line per whole record.
 
 #include "FuzzFiles.h"
-#include "exchange/SerialRecords.h"
-#include "exchange/TransferLines.h"
-#include "files/CardFile.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialRecords.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/CardFile.h"
+#include "core/files/uGlobal.h"
 
 #include <cstdlib>
 

@@ -4,8 +4,8 @@
 // card line it gives: always one line of 25 fields.
 
 #include "FuzzFiles.h"
-#include "exchange/uT7Q.h"
-#include "files/CardFile.h"
+#include "core/exchange/uT7Q.h"
+#include "core/files/CardFile.h"
 
 #include <cstdlib>
 

@@ -3,9 +3,9 @@
 // ImportTransferFile on an arbitrary file: one card line of 25 fields per line read.
 
 #include "FuzzFiles.h"
-#include "exchange/TransferFile.h"
-#include "exchange/TransferLines.h"
-#include "files/CardFile.h"
+#include "core/exchange/TransferFile.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/CardFile.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 // written, and lines the program did not touch survive a write and a re-read.
 
 #include "FuzzSupport.h"
-#include "files/IniFile.h"
+#include "core/files/IniFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // The card-line reader and SplitLine on arbitrary bytes: the pieces put back together give the
 // line again, and no line holds a CR or reaches past byte 26.
 
-#include "files/CardFile.h"
+#include "core/files/CardFile.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LocaleCollation.h"
 
-#include "files/Ansi.h"
+#include "core/files/Ansi.h"
 
 #include <QCollator>
 

@@ -3,7 +3,7 @@
 #pragma once
 // Text order by a locale's collation, for sorting cards: case-sensitive, no options.
 
-#include "app/CardSort.h"
+#include "core/app/CardSort.h"
 
 #include <QLocale>
 

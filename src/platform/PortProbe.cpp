@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PortProbe.h"
 
-#include "exchange/ComPortMap.h"
+#include "core/exchange/ComPortMap.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>

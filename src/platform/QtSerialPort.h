@@ -4,7 +4,7 @@
 // The serial link's port on top of QSerialPort, and the wiring of the link to the event pump
 // and clock of the platform.
 
-#include "exchange/SerialLink.h"
+#include "core/exchange/SerialLink.h"
 
 #include <memory>
 

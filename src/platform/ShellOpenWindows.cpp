@@ -4,7 +4,7 @@
 
 #include "platform/ShellOpen.h"
 
-#include "app/AssociatedProgram.h"
+#include "core/app/AssociatedProgram.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TextCodec.h"
 
-#include "files/Ansi.h"
+#include "core/files/Ansi.h"
 
 QString FromAnsi(const std::string& ansi) {
     QString out;

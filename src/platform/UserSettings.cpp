@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/UserSettings.h"
 
-#include "files/SettingsLocation.h"
+#include "core/files/SettingsLocation.h"
 #include "platform/TextCodec.h"
 
 #include <QStandardPaths>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Hilfe / Info über Fendro..." through the real main window.
 
-#include "app/Dialogs.h"
-#include "app/uMainFrm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

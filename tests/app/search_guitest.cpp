@@ -3,10 +3,10 @@
 // The search dialog through the real windows: it waits at each hit while the main window stays
 // usable.
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/uMainFrm.h"
-#include "app/uSuchFrm.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/app/uSuchFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

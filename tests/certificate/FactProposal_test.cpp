@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "certificate/FactProposal.h"
-#include "certificate/Verdict.h"
+#include "core/certificate/FactProposal.h"
+#include "core/certificate/Verdict.h"
 
 #include <gtest/gtest.h>
 

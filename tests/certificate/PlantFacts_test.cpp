@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "certificate/PlantFacts.h"
+#include "core/files/PlantFacts.h"
 
 #include <gtest/gtest.h>
 

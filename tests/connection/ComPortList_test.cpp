@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "connection/ComPortList.h"
+#include "core/connection/ComPortList.h"
 
-#include "exchange/ComPortMap.h"
-#include "files/IniFile.h"
+#include "core/exchange/ComPortMap.h"
+#include "core/files/IniFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connection dialog through the real window, with pseudo-terminals as serial ports.
 
-#include "app/Dialogs.h"
-#include "app/uMainFrm.h"
-#include "connection/uVerbFrm.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/connection/uVerbFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QComboBox>

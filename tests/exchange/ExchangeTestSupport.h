@@ -4,9 +4,9 @@
 // Shared pieces of the device exchange tests: records built field by field, a settings file
 // with a fuel table, and a sink that keeps the transfer lines.
 
-#include "exchange/TransferLines.h"
-#include "exchange/uT7Q.h"
-#include "files/CardFile.h"
+#include "core/exchange/TransferLines.h"
+#include "core/exchange/uT7Q.h"
+#include "core/files/CardFile.h"
 #include "support/TempDir.h"
 
 #include <string>

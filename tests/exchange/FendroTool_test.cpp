@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real fendro-tool on small files and compares its output with the library's.
 
-#include "exchange/SerialRecords.h"
-#include "exchange/TransferFile.h"
+#include "core/exchange/SerialRecords.h"
+#include "core/exchange/TransferFile.h"
 
 #include "ExchangeTestSupport.h"
-#include "files/AtomicFile.h"
-#include "files/uGlobal.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/uGlobal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/SerialLink.h"
-#include "exchange/TransferLines.h"
-#include "files/FileErrors.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialLink.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/FileErrors.h"
+#include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/SerialRecords.h"
+#include "core/exchange/SerialRecords.h"
 
 #include "ExchangeTestSupport.h"
-#include "files/AtomicFile.h"
-#include "files/FileErrors.h"
-#include "files/uGlobal.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileErrors.h"
+#include "core/files/uGlobal.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // Both transfers through the real serial port layer and the transfer window, against
 // fendro-devsim on a pseudo-terminal.
 
-#include "exchange/SerialLink.h"
-#include "exchange/uTransferFrm.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialLink.h"
+#include "core/files/uGlobal.h"
+#include "gui/exchange/uTransferFrm.h"
 #include "platform/QtSerialPort.h"
 #include "support/DeviceSimulator.h"
 #include "support/TempDir.h"

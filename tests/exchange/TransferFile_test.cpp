@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/TransferFile.h"
+#include "core/exchange/TransferFile.h"
 
 #include "ExchangeTestSupport.h"
-#include "files/AtomicFile.h"
-#include "files/FileErrors.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -3,17 +3,17 @@
 // Both transfer commands through the real main window, on both routes: the memory-card file
 // and fendro-devsim on a pseudo-terminal. Dialogs are answered by the test.
 
+#include "core/exchange/TransferFile.h"
 #include "exchange/ExchangeTestSupport.h"
-#include "exchange/TransferFile.h"
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/TFileDialog.h"
-#include "app/uMainFrm.h"
-#include "exchange/uTransferFrm.h"
-#include "files/AtomicFile.h"
-#include "files/uGlobal.h"
-#include "files/uUeberschreibFrm.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/TFileDialog.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/exchange/uTransferFrm.h"
+#include "gui/files/uUeberschreibFrm.h"
 #include "support/DeviceSimulator.h"
 #include "support/GuiTestSupport.h"
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window: its keys, its button, its closing and its message list.
 
-#include "exchange/SerialLink.h"
-#include "exchange/uTransferFrm.h"
+#include "core/exchange/SerialLink.h"
+#include "gui/exchange/uTransferFrm.h"
 
 #include <QListWidget>
 #include <QPushButton>

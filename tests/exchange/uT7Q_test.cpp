@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/uT7Q.h"
+#include "core/exchange/uT7Q.h"
 
 #include "ExchangeTestSupport.h"
-#include "files/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/Ansi.h"
+#include "core/files/Ansi.h"
 
 #include <gtest/gtest.h>
 

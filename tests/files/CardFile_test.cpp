@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/CardFile.h"
+#include "core/files/CardFile.h"
 
-#include "files/CardTable.h"
-#include "files/FileErrors.h"
+#include "core/files/CardTable.h"
+#include "core/files/FileErrors.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/ColumnDefs.h"
-#include "files/FileErrors.h"
+#include "core/files/ColumnDefs.h"
+#include "core/files/FileErrors.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

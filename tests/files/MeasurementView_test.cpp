@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/MeasurementView.h"
+#include "core/files/MeasurementView.h"
 
 #include <gtest/gtest.h>
 

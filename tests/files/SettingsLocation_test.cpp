@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/AtomicFile.h"
-#include "files/IniFile.h"
-#include "files/SettingsLocation.h"
-#include "files/uGlobal.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/IniFile.h"
+#include "core/files/SettingsLocation.h"
+#include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/FileErrors.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/files/FileErrors.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fuels/FuelTable.h"
+#include "core/fuels/FuelTable.h"
 
-#include "files/FileErrors.h"
-#include "files/IniFile.h"
+#include "core/files/FileErrors.h"
+#include "core/files/IniFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fuel type editor through the real dialog.
 
-#include "app/Dialogs.h"
-#include "app/uMainFrm.h"
-#include "files/IniFile.h"
-#include "fuels/uBrennFrm.h"
+#include "core/files/IniFile.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/fuels/uBrennFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

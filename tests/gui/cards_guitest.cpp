@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card files and card operations through the real main window, dialogs answered by the test.
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/TFileDialog.h"
-#include "app/uMainFrm.h"
-#include "files/CardFile.h"
-#include "files/uGlobal.h"
-#include "files/uProgressFrm.h"
-#include "files/uUeberschreibFrm.h"
+#include "core/files/CardFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/TFileDialog.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/files/uProgressFrm.h"
+#include "gui/files/uUeberschreibFrm.h"
 #include "platform/LocaleCollation.h"
 #include "support/GuiTestSupport.h"
 

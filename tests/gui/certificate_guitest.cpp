@@ -3,14 +3,14 @@
 // The measurement certificate from the menu and from fendro-tool: the facts proposed, written
 // back into the card, and the page read back from the PDF with pdftotext.
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/uMainFrm.h"
-#include "app/uMainFrmPrint.h"
-#include "certificate/uBescheinigungFrm.h"
-#include "certificate/uBetriebFrm.h"
-#include "files/AtomicFile.h"
-#include "files/uGlobal.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/app/uMainFrmPrint.h"
+#include "gui/certificate/uBescheinigungFrm.h"
+#include "gui/certificate/uBetriebFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

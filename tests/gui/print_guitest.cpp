@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing from the menu into a PDF file, read back with pdftotext, and from fendro-tool.
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/TFileDialog.h"
-#include "app/uMainFrm.h"
-#include "app/uMainFrmPrint.h"
-#include "files/uGlobal.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/TFileDialog.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/app/uMainFrmPrint.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window at start and at exit.
 
-#include "app/CardGridModel.h"
-#include "app/Dialogs.h"
-#include "app/Forms.h"
-#include "app/uMainFrm.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/Forms.h"
+#include "gui/app/uMainFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fendro-tool history on a folder of card files: the table as the library builds it, and the page.
 
-#include "history/HistoryTable.h"
-#include "history/MeasurementHistory.h"
+#include "core/history/HistoryTable.h"
+#include "core/history/MeasurementHistory.h"
 
 #include "support/TempDir.h"
 

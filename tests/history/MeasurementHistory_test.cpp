@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "history/HistoryChart.h"
-#include "history/HistoryTable.h"
-#include "history/MeasurementHistory.h"
+#include "core/history/HistoryChart.h"
+#include "core/history/HistoryTable.h"
+#include "core/history/MeasurementHistory.h"
 
 #include "support/TempDir.h"
 

@@ -3,12 +3,12 @@
 // The history window through the real main window: gathered from a folder of three card files,
 // shown as table and chart, printed, and the way back to a card in another file.
 
-#include "app/Dialogs.h"
-#include "app/TFileDialog.h"
-#include "app/uMainFrm.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
-#include "history/uMessverlaufFrm.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/TFileDialog.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/history/uMessverlaufFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The list and card printouts, drawn on a canvas that records every step.
 
-#include "files/CardTable.h"
-#include "printing/PrintLayout.h"
+#include "core/files/CardTable.h"
+#include "core/printing/PrintLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/GuiTestSupport.h"
 
-#include "app/Dialogs.h"
-#include "app/Forms.h"
-#include "app/TFileDialog.h"
-#include "app/uMainFrm.h"
-#include "files/uGlobal.h"
+#include "core/files/uGlobal.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/Forms.h"
+#include "gui/app/TFileDialog.h"
+#include "gui/app/uMainFrm.h"
 
 #include <QApplication>
 

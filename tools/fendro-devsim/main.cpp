@@ -6,7 +6,7 @@
 
 #include "Records.h"
 
-#include "files/IniFile.h"
+#include "core/files/IniFile.h"
 
 #include <cerrno>
 #include <chrono>

@@ -4,9 +4,9 @@
 
 #include "OptionArgs.h"
 
-#include "files/AtomicFile.h"
-#include "files/CardFile.h"
-#include "files/ColumnDefs.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/CardFile.h"
+#include "core/files/ColumnDefs.h"
 
 #include <cstdio>
 #include <stdexcept>

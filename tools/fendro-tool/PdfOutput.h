@@ -4,9 +4,9 @@
 // What the printing commands share: a GUI application without a display for the fonts, the card
 // table read as the program would open it, and an A4 PDF file to print into.
 
-#include "files/CardTable.h"
+#include "core/files/CardTable.h"
+#include "platform/QtPrintCanvas.h"
 #include "platform/TextCodec.h"
-#include "printing/QtPrintCanvas.h"
 
 #include <QGuiApplication>
 #include <QMarginsF>

@@ -7,9 +7,9 @@
 #include "OptionArgs.h"
 #include "PdfOutput.h"
 
-#include "certificate/CertificatePage.h"
-#include "files/AtomicFile.h"
-#include "files/IniFile.h"
+#include "core/certificate/CertificatePage.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/IniFile.h"
 
 #include <exception>
 #include <optional>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
-#include "exchange/SerialRecords.h"
-#include "exchange/TransferFile.h"
-#include "exchange/TransferLines.h"
-#include "files/AtomicFile.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/exchange/SerialRecords.h"
+#include "core/exchange/TransferFile.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
 #include "platform/UserSettings.h"
 
 #include <cstdio>

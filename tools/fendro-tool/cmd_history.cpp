@@ -7,12 +7,12 @@
 #include "OptionArgs.h"
 #include "PdfOutput.h"
 
-#include "files/Ansi.h"
-#include "files/AtomicFile.h"
-#include "files/ColumnDefs.h"
-#include "history/HistoryPage.h"
-#include "history/HistoryTable.h"
-#include "history/MeasurementHistory.h"
+#include "core/files/Ansi.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/ColumnDefs.h"
+#include "core/history/HistoryPage.h"
+#include "core/history/HistoryTable.h"
+#include "core/history/MeasurementHistory.h"
 #include "platform/TextCodec.h"
 
 #include <cstdio>

@@ -6,8 +6,8 @@
 #include "OptionArgs.h"
 #include "PdfOutput.h"
 
-#include "files/CardTable.h"
-#include "printing/PrintLayout.h"
+#include "core/files/CardTable.h"
+#include "core/printing/PrintLayout.h"
 
 #include <exception>
 #include <optional>

@@ -5,11 +5,11 @@
 
 #include "Commands.h"
 
-#include "exchange/ComPortMap.h"
-#include "exchange/SerialLink.h"
-#include "exchange/TransferLines.h"
-#include "files/IniFile.h"
-#include "files/uGlobal.h"
+#include "core/exchange/ComPortMap.h"
+#include "core/exchange/SerialLink.h"
+#include "core/exchange/TransferLines.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
 #include "platform/EventPump.h"
 #include "platform/QtSerialPort.h"
 

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/app/CardTyping.h"
+
+#include "core/files/Ansi.h"
+#include "core/files/PlantFacts.h"
+
+int TypingLimit(int col) {
+    switch (col) {
+    case 0:
+    case 1:
+        return 20;
+    case 2:
+        return 16;
+    case kColNominalOutput:
+        return 7;
+    case kColInstallDate:
+        return 10;
+    case kColBurnerKind:
+    case kColStandardBoiler:
+    case kColAccessionArea:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+namespace {
+bool IsFactColumn(int col) {
+    return col >= kColNominalOutput && col < kColNominalOutput + kPlantFactColumns;
+}
+
+char32_t Upper(char32_t c) {
+    return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
+}
+} // namespace
+
+char32_t FactColumnCharacter(int col, char32_t key) {
+    const bool digit = key >= U'0' && key <= U'9';
+    switch (col) {
+    case kColNominalOutput:
+        if (key == U',') {
+            return U'.';
+        }
+        return digit || key == U'.' ? key : 0;
+    case kColInstallDate:
+        return digit || key == U'.' ? key : 0;
+    case kColBurnerKind:
+        return Upper(key) == U'V' || Upper(key) == U'Z' ? Upper(key) : 0;
+    case kColStandardBoiler:
+    case kColAccessionArea:
+        return Upper(key) == U'J' || Upper(key) == U'N' ? Upper(key) : 0;
+    default:
+        return key;
+    }
+}
+
+size_t TrimmedLength(std::string_view text) {
+    size_t n = text.size();
+    while (n > 0 && text[n - 1] == ' ') {
+        --n;
+    }
+    return n;
+}
+
+namespace {
+bool IsSeparator(char32_t c) {
+    return c == U',' || c == U';';
+}
+} // namespace
+
+char32_t TypedKey(int col, std::string_view cellText, char32_t key) {
+    if (IsFactColumn(col) && key != kBackspace) {
+        key = FactColumnCharacter(col, key);
+        if (key == 0) {
+            return 0;
+        }
+    }
+    return AcceptsTypedKey(col, cellText, key) ? key : 0;
+}
+
+bool AcceptsTypedKey(int col, std::string_view cellText, char32_t key) {
+    if (IsFactColumn(col) && key != kBackspace && FactColumnCharacter(col, key) != key) {
+        return false;
+    }
+    if (IsSeparator(key)) {
+        return false;
+    }
+    if (key == kBackspace) {
+        return true;
+    }
+    if (key >= 0x20 && CodePointToAnsi(key) < 0) {
+        return false;
+    }
+    return TrimmedLength(cellText) < static_cast<size_t>(TypingLimit(col));
+}
+
+std::string FilterPastedText(int col, std::string_view remainingText, std::u32string_view pasted) {
+    const size_t limit = static_cast<size_t>(TypingLimit(col));
+    const size_t used = TrimmedLength(remainingText);
+    std::string out;
+    if (used >= limit) {
+        return out;
+    }
+    const size_t room = limit - used;
+    for (char32_t c : pasted) {
+        if (out.size() >= room) {
+            break;
+        }
+        if (IsFactColumn(col) && (c = FactColumnCharacter(col, c)) == 0) {
+            continue;
+        }
+        if (IsSeparator(c) || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+            continue;
+        }
+        const int b = CodePointToAnsi(c);
+        if (b < 0) {
+            continue;
+        }
+        out.push_back(static_cast<char>(b));
+    }
+    return out;
+}

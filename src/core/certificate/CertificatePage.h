@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The measurement certificate on the print canvas: one portrait page per card with the sweep's
+// address, the customer, the facts, every measured value with its unit, the checks as a table,
+// the overall result and lines for place, date and signature.
+
+#include "core/certificate/SweepBusiness.h"
+#include "core/printing/PrintCanvas.h"
+
+#include <string>
+#include <vector>
+
+class CardTable;
+
+struct CertificateContext {
+    SweepBusiness business;             // Windows-1252, from [Betrieb]
+    std::vector<std::string> fuelNames; // Windows-1252, entries 0 to 15 of the fuel table
+};
+
+// The title of the print job and of every page, UTF-8.
+extern const char* const kCertificateTitle;
+
+// The card rows that have a measurement date (column 14 not blank).
+std::vector<int> MeasuredRows(const CardTable& table);
+
+// Prints the certificates of `rows` as one job, one page each. Throws EPrinter when there is no
+// row or the paper cannot take a page, or what the canvas throws.
+void PrintCertificates(PrintCanvas& canvas, const CardTable& table, const std::vector<int>& rows,
+                       const CertificateContext& context);

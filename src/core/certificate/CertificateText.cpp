@@ -1,0 +1,293 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/certificate/CertificateText.h"
+
+#include "core/files/Ansi.h"
+
+#include <cmath>
+#include <cstdio>
+
+std::string CheckName(CheckKind kind) {
+    switch (kind) {
+    case CheckKind::FlueGasLoss:
+        return "Abgasverlust";
+    case CheckKind::SootNumber:
+        return "Rußzahl";
+    case CheckKind::OilDerivatives:
+        return "Ölderivate";
+    }
+    return {};
+}
+
+std::string ParagraphText(Paragraph paragraph) {
+    switch (paragraph) {
+    case Paragraph::Par10Abs1:
+        return "§ 10 Abs. 1";
+    case Paragraph::Par7:
+        return "§ 7";
+    case Paragraph::Par8:
+        return "§ 8";
+    case Paragraph::Par7Or8:
+        return "§ 7 / § 8";
+    }
+    return {};
+}
+
+std::string OutcomeText(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Kept:
+        return "eingehalten";
+    case Outcome::NotKept:
+        return "nicht eingehalten";
+    case Outcome::NotMeasured:
+        return "nicht gemessen";
+    case Outcome::NoLimit:
+        return "kein Grenzwert";
+    case Outcome::Undecided:
+        return "nicht beurteilbar";
+    }
+    return {};
+}
+
+std::string GermanNumber(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text = buffer;
+    for (char& c : text) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    return text;
+}
+
+namespace {
+
+// One decimal unless the card holds more; the loss is shown as it is compared.
+std::string LossNumber(double value) {
+    for (int decimals = 1; decimals < 6; ++decimals) {
+        const double scaled = value * std::pow(10.0, decimals);
+        if (std::fabs(scaled - std::round(scaled)) < 1e-6) {
+            return GermanNumber(value, decimals);
+        }
+    }
+    return GermanNumber(value, 6);
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        out += (i == 0 ? "" : ", ") + parts[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::string MeasuredText(const Check& check) {
+    if (!check.measured) {
+        return "–";
+    }
+    switch (check.kind) {
+    case CheckKind::FlueGasLoss:
+        return LossNumber(*check.measured) + " %";
+    case CheckKind::SootNumber:
+        return GermanNumber(*check.measured, 0);
+    case CheckKind::OilDerivatives:
+        return *check.measured > 0 ? "vorhanden" : "keine";
+    }
+    return {};
+}
+
+std::string LimitText(const Check& check) {
+    if (check.outcome == Outcome::NoLimit) {
+        return "keiner unter 4 kW";
+    }
+    if (!check.limit) {
+        return "–";
+    }
+    switch (check.kind) {
+    case CheckKind::FlueGasLoss:
+        return "höchstens " + GermanNumber(*check.limit, 0) + " %";
+    case CheckKind::SootNumber:
+        return "höchstens " + GermanNumber(*check.limit, 0);
+    case CheckKind::OilDerivatives:
+        return "frei davon";
+    }
+    return {};
+}
+
+std::string OverallText(const Assessment& a) {
+    switch (a.overall) {
+    case OverallKind::Kept:
+        return "Die Grenzwerte der 1. BImSchV werden eingehalten.";
+    case OverallKind::NoAssessment:
+        return "Keine Beurteilung möglich: die Nennwärmeleistung ist nicht bekannt.";
+    case OverallKind::NotKept: {
+        std::vector<std::string> failed;
+        for (const Check& c : a.checks) {
+            if (c.outcome == Outcome::NotKept) {
+                failed.push_back(CheckName(c.kind) + " (" + ParagraphText(c.paragraph) + ")");
+            }
+        }
+        return "Die Grenzwerte der 1. BImSchV werden nicht eingehalten: " + Joined(failed) + ".";
+    }
+    case OverallKind::Incomplete: {
+        std::vector<std::string> open;
+        if (a.fuel == FuelKind::Unknown) {
+            open.push_back("Brennstoff nicht zuzuordnen");
+        }
+        for (const Check& c : a.checks) {
+            if (c.outcome == Outcome::NotMeasured || c.outcome == Outcome::Undecided) {
+                open.push_back(CheckName(c.kind) + " " + OutcomeText(c.outcome));
+            }
+        }
+        return "Keine vollständige Beurteilung möglich: " + Joined(open) + ".";
+    }
+    }
+    return {};
+}
+
+std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelName) {
+    std::vector<std::string> lines;
+    if (a.fuel == FuelKind::Unknown) {
+        lines.push_back("Der Brennstoff „" + std::string(fuelName) +
+                        "“ ist weder Heizöl noch Gas zuzuordnen: nur der Abgasverlust wird "
+                        "geprüft, Rußzahl und Ölderivate nicht.");
+    }
+    for (const Check& c : a.checks) {
+        if (c.kind == CheckKind::SootNumber && !c.sootReadings.empty()) {
+            std::vector<std::string> readings;
+            for (const int r : c.sootReadings) {
+                readings.push_back(std::to_string(r));
+            }
+            std::string line = "Rußzahl: Mittelwert aus " + Joined(readings) +
+                               ", auf eine ganze Zahl gerundet (ab ,5 aufwärts)";
+            if (c.sootReadings.size() < 3) {
+                line +=
+                    "; nur " + std::to_string(c.sootReadings.size()) + " von 3 Rußzahlen gemessen";
+            }
+            lines.push_back(line + ".");
+        }
+        const bool loss = c.kind == CheckKind::FlueGasLoss;
+        if (c.relaxedLimit && c.relaxation == Answer::Yes) {
+            if (loss) {
+                lines.push_back("Abgasverlust: ein Prozentpunkt mehr für einen "
+                                "Standardheizkessel (§ 10 Abs. 1 Satz 2).");
+            } else {
+                lines.push_back(c.paragraph == Paragraph::Par7
+                                    ? "Rußzahl: Grenzwert für Kessel bis 11 kW, errichtet vor "
+                                      "dem 1.11.1996."
+                                    : "Rußzahl: Grenzwert für Kessel, errichtet vor dem "
+                                      "1.10.1988 im Beitrittsgebiet.");
+            }
+        } else if (c.relaxedLimit) {
+            // The missing fact does not matter: the value fails even the relaxed limit.
+            lines.push_back(loss ? "Abgasverlust: auch mit dem Prozentpunkt für einen "
+                                   "Standardheizkessel überschritten."
+                                 : "Rußzahl: auch über dem Grenzwert für Altanlagen.");
+        }
+        if (c.outcome != Outcome::Undecided) {
+            continue;
+        }
+        const BoilerFacts& f = a.facts;
+        std::vector<std::string> missing;
+        if (!f.nominalOutputKw && (loss || f.burner == BurnerKind::Vaporising)) {
+            missing.push_back("Nennwärmeleistung");
+        }
+        if (loss && f.nominalOutputKw) {
+            missing.push_back("Standardheizkessel");
+        }
+        if (!loss && f.burner == BurnerKind::Unknown) {
+            missing.push_back("Brennerart");
+        }
+        if (!loss && f.burner != BurnerKind::Unknown && !f.installed) {
+            missing.push_back("Errichtungsdatum");
+        }
+        if (!loss && f.burner == BurnerKind::PressureJet && f.accessionArea == Answer::Unknown) {
+            missing.push_back("Beitrittsgebiet");
+        }
+        lines.push_back(CheckName(c.kind) +
+                        ": zur Beurteilung fehlt die Angabe: " + Joined(missing) + ".");
+    }
+    lines.push_back("Der Abgasverlust wird so verglichen, wie er gedruckt ist: mit einer "
+                    "Nachkommastelle, ohne Rundung.");
+    lines.push_back(
+        "CO ist wie gemessen und unverdünnt angegeben; dafür gilt hier kein Grenzwert.");
+    return lines;
+}
+
+std::string NominalOutputText(const BoilerFacts& facts) {
+    return facts.nominalOutputKw ? GermanNumber(*facts.nominalOutputKw, 1) + " kW"
+                                 : "nicht angegeben";
+}
+
+std::string BurnerText(BurnerKind burner) {
+    switch (burner) {
+    case BurnerKind::Vaporising:
+        return "Verdampfungsbrenner";
+    case BurnerKind::PressureJet:
+        return "Zerstäubungsbrenner";
+    default:
+        return "nicht angegeben";
+    }
+}
+
+std::string AnswerText(Answer answer) {
+    switch (answer) {
+    case Answer::Yes:
+        return "ja";
+    case Answer::No:
+        return "nein";
+    default:
+        return "nicht angegeben";
+    }
+}
+
+std::string DayText(const std::optional<Day>& day) {
+    if (!day) {
+        return "nicht angegeben";
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", day->day, day->month, day->year);
+    return buffer;
+}
+
+std::string FuelKindText(FuelKind kind) {
+    switch (kind) {
+    case FuelKind::Oil:
+        return "Öl";
+    case FuelKind::Gas:
+        return "Gas";
+    default:
+        return "nicht zuzuordnen";
+    }
+}
+
+std::string CellForReader(std::string_view cell) {
+    std::string text = AnsiToUtf8(cell);
+    if (ParseCardDecimal(text)) {
+        for (char& c : text) {
+            if (c == '.') {
+                c = ',';
+            }
+        }
+    }
+    size_t b = text.find_first_not_of(' ');
+    size_t e = text.find_last_not_of(' ');
+    return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
+}
+
+std::pair<std::string, std::string> CaptionAndUnit(std::string_view caption) {
+    static const char* const kUnits[] = {"%", "°C", "ppm", "hPa", "kW", "Pa", "mg/m³"};
+    const size_t blank = caption.find_last_of(' ');
+    if (blank != std::string_view::npos) {
+        const std::string_view unit = caption.substr(blank + 1);
+        for (const char* known : kUnits) {
+            if (unit == known) {
+                return {std::string(caption.substr(0, blank)), std::string(unit)};
+            }
+        }
+    }
+    return {std::string(caption), std::string()};
+}

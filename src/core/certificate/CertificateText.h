@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The German words of the certificate (UTF-8), made from the verdict values, so that the page,
+// the dialog and fendro-tool say the same.
+
+#include "core/certificate/Verdict.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+std::string CheckName(CheckKind kind);
+std::string ParagraphText(Paragraph paragraph);
+std::string OutcomeText(Outcome outcome);
+std::string MeasuredText(const Check& check);
+std::string LimitText(const Check& check);
+
+// The overall result, one sentence.
+std::string OverallText(const Assessment& assessment);
+// What the reader needs to follow the checks: how the soot number was taken, which relaxed limit
+// applied, which fact is missing, a fuel that cannot be placed. `fuelName` is UTF-8.
+std::vector<std::string> NoteLines(const Assessment& assessment, std::string_view fuelName);
+
+// The facts as the page and the dialog show them.
+std::string NominalOutputText(const BoilerFacts& facts);
+std::string BurnerText(BurnerKind burner);
+std::string AnswerText(Answer answer);
+std::string DayText(const std::optional<Day>& day);
+std::string FuelKindText(FuelKind kind);
+
+// A number with a decimal comma and `decimals` places.
+std::string GermanNumber(double value, int decimals);
+// A card cell (Windows-1252) for a German reader: a number gets a decimal comma, other texts stay.
+std::string CellForReader(std::string_view cell);
+// A column caption split into its label and a trailing unit ("O2 %" gives "O2" and "%"); the
+// unit is empty when the caption ends in none. UTF-8 in and out.
+std::pair<std::string, std::string> CaptionAndUnit(std::string_view caption);

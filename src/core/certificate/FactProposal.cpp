@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/certificate/FactProposal.h"
+
+#include "core/certificate/Verdict.h"
+#include "core/files/CardFile.h"
+
+#include <limits>
+#include <vector>
+
+FactValues FactsOf(const CardTable::Row& row) {
+    FactValues values;
+    for (int i = 0; i < kPlantFactColumns; ++i) {
+        const size_t col = static_cast<size_t>(kColNominalOutput + i);
+        if (col < row.size()) {
+            values[static_cast<size_t>(i)] = row[col];
+        }
+    }
+    return values;
+}
+
+long long MeasurementMoment(const CardTable::Row& row) {
+    const auto cell = [&](int col) {
+        return static_cast<size_t>(col) < row.size() ? row[static_cast<size_t>(col)]
+                                                     : std::string();
+    };
+    const std::optional<Day> day = ParseDay(cell(kColDate));
+    if (!day) {
+        return 0;
+    }
+    // "HH:MM"; an unreadable time counts as midnight.
+    const std::string time = cell(kColTime);
+    int minutes = 0;
+    if (time.size() == 5 && time[2] == ':') {
+        const std::string digits = time.substr(0, 2) + time.substr(3, 2);
+        if (digits.find_first_not_of("0123456789") == std::string::npos) {
+            minutes = std::stoi(digits);
+        }
+    }
+    return static_cast<long long>(day->Key()) * 10000 + minutes;
+}
+
+FactProposer::FactProposer(const CardTable::Row& card) : customer_(CustomerOf(card)) {
+    const long long moment = MeasurementMoment(card);
+    before_ = moment > 0 ? moment : std::numeric_limits<long long>::max();
+}
+
+void FactProposer::Consider(const CardTable::Row& candidate) {
+    if (!HasAnyFact(candidate) || !IsCustomer(candidate, customer_)) {
+        return;
+    }
+    const long long moment = MeasurementMoment(candidate);
+    if (moment >= before_ || moment <= bestMoment_) {
+        return;
+    }
+    bestMoment_ = moment;
+    const std::string date = static_cast<size_t>(kColDate) < candidate.size()
+                                 ? candidate[static_cast<size_t>(kColDate)]
+                                 : std::string();
+    best_ = ProposedFacts{FactsOf(candidate), date};
+}
+
+void FactProposer::ConsiderCardFile(std::string_view data) {
+    std::vector<std::string> fields;
+    CardTable::Row row;
+    ForEachCardLine(data, [&](std::string_view line) {
+        const int n = SplitLine(fields, ",", line);
+        row.assign(fields.begin(), fields.begin() + n);
+        Consider(row);
+    });
+}

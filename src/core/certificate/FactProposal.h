@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The facts to propose for a card that has none: those of the same customer's most recent card
+// measured before it, from the open table or from the card files of its folder.
+
+#include "core/files/CardTable.h"
+#include "core/files/Customer.h"
+#include "core/files/PlantFacts.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+using FactValues = std::array<std::string, kPlantFactColumns>; // columns 25 to 29, as typed
+
+// The fact cells of a row; missing cells are empty.
+FactValues FactsOf(const CardTable::Row& row);
+
+struct ProposedFacts {
+    FactValues values;
+    std::string date; // the measurement date of the card they come from, as on that card
+};
+
+class FactProposer {
+public:
+    explicit FactProposer(const CardTable::Row& card);
+
+    // A card of the open table or of a file; cards of other customers, cards without facts and
+    // cards not measured before the card are passed over.
+    void Consider(const CardTable::Row& candidate);
+    // Every card of a card file's bytes.
+    void ConsiderCardFile(std::string_view data);
+
+    const std::optional<ProposedFacts>& Result() const { return best_; }
+
+private:
+    CustomerKey customer_;
+    long long before_;
+    long long bestMoment_ = -1;
+    std::optional<ProposedFacts> best_;
+};
+
+// Date (column 14) and time (column 15) as one ordered number; 0 when the date is unreadable.
+long long MeasurementMoment(const CardTable::Row& row);

@@ -1,0 +1,241 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/certificate/Verdict.h"
+
+#include "core/files/Customer.h"
+#include "core/files/Trimmed.h"
+
+namespace {
+
+std::string_view CellAt(const CardTable::Row& row, int col) {
+    return static_cast<size_t>(col) < row.size() ? std::string_view(row[static_cast<size_t>(col)])
+                                                 : std::string_view();
+}
+
+constexpr long long kMicro = 1000000;
+
+// The value in millionths, so that a loss of "11.0" is exactly the limit of 11.
+std::optional<long long> ParseMicro(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
+        negative = t[i] == '-';
+        ++i;
+    }
+    long long whole = 0;
+    size_t digits = 0;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digits) {
+        if (digits >= 9) {
+            return std::nullopt;
+        }
+        whole = whole * 10 + (t[i] - '0');
+    }
+    long long fraction = 0;
+    long long scale = kMicro;
+    size_t decimals = 0;
+    if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
+        for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++decimals) {
+            if (decimals >= 6) {
+                return std::nullopt;
+            }
+            scale /= 10;
+            fraction += (t[i] - '0') * scale;
+        }
+    }
+    if (digits == 0 || i != t.size()) {
+        return std::nullopt;
+    }
+    const long long value = whole * kMicro + fraction;
+    return negative ? -value : value;
+}
+
+// The soot numbers of the card, 0 to 9 each; the device writes a blank reading as an empty field.
+std::vector<int> SootReadings(const CardTable::Row& row) {
+    std::vector<int> readings;
+    for (const int col : kColSoot) {
+        const std::string_view t = Trimmed(CellAt(row, col));
+        if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') {
+            readings.push_back(t[0] - '0');
+        }
+    }
+    return readings;
+}
+
+// The verdict where the limit depends on a fact: `strict` applies without it, `relaxed` with
+// it, and `relaxed` is unknown when the fact is missing.
+void Decide(Check& check, long long measured, long long strict, long long relaxed,
+            Answer relaxedApplies) {
+    check.relaxation = relaxedApplies;
+    if (relaxedApplies == Answer::Yes) {
+        check.limit = static_cast<double>(relaxed) / kMicro;
+        check.relaxedLimit = true;
+        check.outcome = measured <= relaxed ? Outcome::Kept : Outcome::NotKept;
+        return;
+    }
+    if (relaxedApplies == Answer::No || measured <= strict) {
+        check.limit = static_cast<double>(strict) / kMicro;
+        check.outcome = measured <= strict ? Outcome::Kept : Outcome::NotKept;
+        return;
+    }
+    if (measured > relaxed) {
+        check.limit = static_cast<double>(relaxed) / kMicro;
+        check.relaxedLimit = true;
+        check.outcome = Outcome::NotKept;
+        return;
+    }
+    check.limit = static_cast<double>(strict) / kMicro;
+    check.outcome = Outcome::Undecided;
+}
+
+Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts) {
+    Check check{CheckKind::FlueGasLoss, Paragraph::Par10Abs1};
+    // Without an oxygen reading (the device writes 0.0) or with air alone (21 %), the loss on
+    // the card is not a measurement of the flue gas.
+    const std::optional<long long> o2 = ParseMicro(CellAt(row, kColO2));
+    const std::optional<long long> loss = ParseMicro(CellAt(row, kColFlueGasLoss));
+    if (!o2 || *o2 <= 0 || *o2 >= 21 * kMicro || !loss) {
+        return check;
+    }
+    check.measured = static_cast<double>(*loss) / kMicro;
+    if (!facts.nominalOutputKw) {
+        check.outcome = Outcome::Undecided;
+        return check;
+    }
+    const std::optional<double> base = FlueGasLossLimit(*facts.nominalOutputKw, false);
+    if (!base) {
+        check.outcome = Outcome::NoLimit;
+        return check;
+    }
+    const long long strict = static_cast<long long>(*base) * kMicro;
+    Decide(check, *loss, strict, strict + kMicro, facts.standardBoiler);
+    return check;
+}
+
+// Whether the old-boiler soot limit applies.
+Answer OldBoilerException(const BoilerFacts& facts) {
+    const Day kVaporisingCutOff{1996, 11, 1};
+    const Day kPressureJetCutOff{1988, 10, 1};
+    if (facts.burner == BurnerKind::Vaporising) {
+        if (facts.nominalOutputKw && *facts.nominalOutputKw > 11.0) {
+            return Answer::No;
+        }
+        if (facts.installed && facts.installed->Key() >= kVaporisingCutOff.Key()) {
+            return Answer::No;
+        }
+        return facts.nominalOutputKw && facts.installed ? Answer::Yes : Answer::Unknown;
+    }
+    if ((facts.installed && facts.installed->Key() >= kPressureJetCutOff.Key()) ||
+        facts.accessionArea == Answer::No) {
+        return Answer::No;
+    }
+    return facts.installed && facts.accessionArea == Answer::Yes ? Answer::Yes : Answer::Unknown;
+}
+
+Paragraph OilParagraph(BurnerKind burner) {
+    switch (burner) {
+    case BurnerKind::Vaporising:
+        return Paragraph::Par7;
+    case BurnerKind::PressureJet:
+        return Paragraph::Par8;
+    default:
+        return Paragraph::Par7Or8;
+    }
+}
+
+Check SootCheck(const CardTable::Row& row, const BoilerFacts& facts) {
+    const bool vaporising = facts.burner == BurnerKind::Vaporising;
+    Check check{CheckKind::SootNumber, OilParagraph(facts.burner)};
+    check.sootReadings = SootReadings(row);
+    if (check.sootReadings.empty()) {
+        return check;
+    }
+    const int soot = SootNumberOf(check.sootReadings);
+    check.measured = soot;
+    if (facts.burner == BurnerKind::Unknown) {
+        // The pressure-jet limit of 1 is the strictest, the old vaporiser's 3 the loosest.
+        if (soot <= 1) {
+            check.outcome = Outcome::Kept;
+        } else {
+            check.outcome = soot > 3 ? Outcome::NotKept : Outcome::Undecided;
+        }
+        return check;
+    }
+    const long long strict = (vaporising ? 2 : 1) * kMicro;
+    Decide(check, soot * kMicro, strict, strict + kMicro, OldBoilerException(facts));
+    return check;
+}
+
+Check DerivativesCheck(const CardTable::Row& row, const BoilerFacts& facts) {
+    Check check{CheckKind::OilDerivatives, OilParagraph(facts.burner)};
+    check.limit = 0;
+    const std::string_view t = Trimmed(CellAt(row, kColOilDerivatives));
+    if (t == "JA") {
+        check.measured = 1;
+        check.outcome = Outcome::NotKept;
+    } else if (t == "NEIN") {
+        check.measured = 0;
+        check.outcome = Outcome::Kept;
+    }
+    return check;
+}
+
+} // namespace
+
+std::optional<double> ParseCardDecimal(std::string_view text) {
+    const std::optional<long long> micro = ParseMicro(text);
+    if (!micro) {
+        return std::nullopt;
+    }
+    return static_cast<double>(*micro) / kMicro;
+}
+
+FuelKind ClassifyFuel(std::string_view cardFuel, const std::vector<std::string>& fuelNames) {
+    const std::string name = CustomerText(cardFuel);
+    if (name.empty()) {
+        return FuelKind::Unknown;
+    }
+    for (size_t i = 0; i < fuelNames.size() && i < 5; ++i) {
+        if (CustomerText(fuelNames[i]) == name) {
+            return i == 0 ? FuelKind::Oil : FuelKind::Gas;
+        }
+    }
+    return FuelKind::Unknown;
+}
+
+int SootNumberOf(const std::vector<int>& readings) {
+    if (readings.empty()) {
+        return 0;
+    }
+    int sum = 0;
+    for (const int r : readings) {
+        sum += r;
+    }
+    const int n = static_cast<int>(readings.size());
+    return (2 * sum + n) / (2 * n);
+}
+
+Assessment AssessCard(const CardTable::Row& row, FuelKind fuel) {
+    Assessment a;
+    a.fuel = fuel;
+    a.facts = ReadBoilerFacts(row);
+    a.checks.push_back(LossCheck(row, a.facts));
+    if (fuel == FuelKind::Oil) {
+        a.checks.push_back(SootCheck(row, a.facts));
+        a.checks.push_back(DerivativesCheck(row, a.facts));
+    }
+    bool failed = false;
+    bool open = fuel == FuelKind::Unknown;
+    for (const Check& c : a.checks) {
+        failed = failed || c.outcome == Outcome::NotKept;
+        open = open || c.outcome == Outcome::NotMeasured || c.outcome == Outcome::Undecided;
+    }
+    if (!a.facts.nominalOutputKw) {
+        a.overall = OverallKind::NoAssessment;
+    } else if (failed) {
+        a.overall = OverallKind::NotKept;
+    } else {
+        a.overall = open ? OverallKind::Incomplete : OverallKind::Kept;
+    }
+    return a;
+}

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The checks of one measurement against the limits of the 1. BImSchV. Every verdict is a value,
+// so the page, the dialog and fendro-tool show the same thing; the texts are made elsewhere.
+
+#include "core/files/CardColumns.h"
+#include "core/files/CardTable.h"
+#include "core/files/PlantFacts.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class FuelKind : unsigned char { Oil, Gas, Unknown };
+
+// Entry 0 of the fuel table is oil, entries 1 to 4 are the gases; the card's fuel name is
+// compared with the table's names without the blanks around it and without regard to case.
+// Anything else (a fuel of the user's own entries, a code without a name) cannot be placed.
+FuelKind ClassifyFuel(std::string_view cardFuel, const std::vector<std::string>& fuelNames);
+
+enum class CheckKind : unsigned char { FlueGasLoss, SootNumber, OilDerivatives };
+
+enum class Outcome : unsigned char {
+    Kept,
+    NotKept,
+    NotMeasured, // the value is missing or unreadable
+    NoLimit,     // below 4 kW no loss limit applies
+    Undecided,   // the value lies where a missing fact decides
+};
+
+// Par7Or8 where the burner kind is not known.
+enum class Paragraph : unsigned char { Par10Abs1, Par7, Par8, Par7Or8 };
+
+struct Check {
+    Check(CheckKind k, Paragraph p) : kind(k), paragraph(p) {}
+
+    CheckKind kind;
+    Paragraph paragraph;
+    Outcome outcome = Outcome::NotMeasured;
+    // Loss in percent, soot number, or 1 / 0 for oil derivatives present / absent.
+    std::optional<double> measured;
+    std::optional<double> limit;
+    bool relaxedLimit = false;      // the limit shown includes the standard-boiler point or the
+                                    // old-boiler soot limit
+    Answer relaxation = Answer::No; // whether that relaxation applies to the boiler
+    std::vector<int> sootReadings;  // the soot numbers the mean was taken of
+};
+
+enum class OverallKind : unsigned char {
+    Kept,         // every check that applies passed
+    NotKept,      // at least one check failed
+    Incomplete,   // nothing failed, but not every check could be decided
+    NoAssessment, // the nominal heat output is not known
+};
+
+struct Assessment {
+    FuelKind fuel = FuelKind::Unknown;
+    BoilerFacts facts;
+    std::vector<Check> checks;
+    OverallKind overall = OverallKind::NoAssessment;
+};
+
+// Checks the card row (columns as above, facts in 25 to 29).
+Assessment AssessCard(const CardTable::Row& row, FuelKind fuel);
+
+// The soot number of a measurement: the mean of the readings rounded half up.
+int SootNumberOf(const std::vector<int>& readings);
+
+// A number on the card with "." or "," as its decimal point, exact to six decimals; nothing for
+// "---", blanks or anything else.
+std::optional<double> ParseCardDecimal(std::string_view text);

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/PlantFacts.h"
+
+#include "core/files/Trimmed.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::optional<double> ParseNominalOutput(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    // Tenths as an integer, so "25,1" is exactly 251 and compares exactly against the steps.
+    long long tenths = 0;
+    size_t i = 0;
+    while (i < t.size() && IsDigit(t[i])) {
+        if (i >= 6) {
+            return std::nullopt; // no boiler has a million kW; keeps the sum small
+        }
+        tenths = tenths * 10 + (t[i] - '0');
+        ++i;
+    }
+    if (i == 0) {
+        return std::nullopt;
+    }
+    tenths *= 10;
+    if (i < t.size() && (t[i] == ',' || t[i] == '.')) {
+        ++i;
+        if (i < t.size() && IsDigit(t[i])) {
+            tenths += t[i] - '0';
+            ++i;
+        }
+    }
+    if (i != t.size()) {
+        return std::nullopt;
+    }
+    return static_cast<double>(tenths) / 10.0;
+}
+
+std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoiler) {
+    if (!(nominalOutputKw >= 4.0)) {
+        return std::nullopt;
+    }
+    double limit = 9.0;
+    if (nominalOutputKw <= 25.0) {
+        limit = 11.0;
+    } else if (nominalOutputKw <= 50.0) {
+        limit = 10.0;
+    }
+    return standardBoiler ? limit + 1.0 : limit;
+}
+
+std::optional<Day> ParseDay(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    if (t.size() != 10 || t[2] != '.' || t[5] != '.') {
+        return std::nullopt;
+    }
+    for (const size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!IsDigit(t[i])) {
+            return std::nullopt;
+        }
+    }
+    auto number = [&](size_t from, size_t count) {
+        int n = 0;
+        for (size_t i = from; i < from + count; ++i) {
+            n = n * 10 + (t[i] - '0');
+        }
+        return n;
+    };
+    Day d{number(6, 4), number(3, 2), number(0, 2)};
+    static const int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > kDays[d.month - 1]) {
+        return std::nullopt;
+    }
+    const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    if (d.month == 2 && d.day == 29 && !leap) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+namespace {
+
+std::string_view CellAt(const CardTable::Row& row, int col) {
+    return static_cast<size_t>(col) < row.size() ? std::string_view(row[static_cast<size_t>(col)])
+                                                 : std::string_view();
+}
+
+char Letter(std::string_view cell) {
+    const std::string_view t = Trimmed(cell);
+    if (t.size() != 1) {
+        return 0;
+    }
+    const char c = t[0];
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+Answer ReadAnswer(std::string_view cell) {
+    switch (Letter(cell)) {
+    case 'J':
+        return Answer::Yes;
+    case 'N':
+        return Answer::No;
+    default:
+        return Answer::Unknown;
+    }
+}
+
+} // namespace
+
+BoilerFacts ReadBoilerFacts(const CardTable::Row& row) {
+    BoilerFacts f;
+    f.nominalOutputKw = ParseNominalOutput(CellAt(row, kColNominalOutput));
+    switch (Letter(CellAt(row, kColBurnerKind))) {
+    case 'V':
+        f.burner = BurnerKind::Vaporising;
+        break;
+    case 'Z':
+        f.burner = BurnerKind::PressureJet;
+        break;
+    default:
+        break;
+    }
+    f.standardBoiler = ReadAnswer(CellAt(row, kColStandardBoiler));
+    f.installed = ParseDay(CellAt(row, kColInstallDate));
+    f.accessionArea = ReadAnswer(CellAt(row, kColAccessionArea));
+    return f;
+}
+
+bool HasAnyFact(const CardTable::Row& row) {
+    for (int c = kColNominalOutput; c < kColNominalOutput + kPlantFactColumns; ++c) {
+        if (!Trimmed(CellAt(row, c)).empty()) {
+            return true;
+        }
+    }
+    return false;
+}

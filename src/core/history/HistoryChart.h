@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the history chart shows: flue-gas loss and efficiency over the measurement dates, and the
+// limit of the flue-gas loss when the boiler's nominal output is known. The window draws it with
+// Qt Charts, the printout with lines on the print canvas.
+
+#include "core/history/MeasurementHistory.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ChartPoint {
+    CardDate date;
+    int minutes = 0; // time of day; a card without one is drawn at midnight
+    double value = 0;
+};
+
+struct HistoryChart {
+    std::vector<ChartPoint> loss;       // oldest first
+    std::vector<ChartPoint> efficiency; // oldest first
+    std::optional<double> lossLimit;
+};
+
+// Entries whose value does not parse are left out of that series only.
+HistoryChart BuildHistoryChart(const History& history);
+
+// The axis titles, UTF-8.
+extern const char* const kChartDateTitle;
+extern const char* const kChartLossTitle;
+extern const char* const kChartEfficiencyTitle;
+
+// Days since 1 January 1970 plus the fraction of the day, for a linear time axis.
+double ChartDay(const ChartPoint& point);
+
+// The day of a ChartDay value.
+CardDate ChartDate(double day);
+// "TT.MM.JJJJ".
+std::string DateText(const CardDate& date);
+
+// A value axis from `low` to `high` in round steps, `low` and `high` widened to whole steps.
+struct ChartAxis {
+    double min = 0;
+    double max = 1;
+    double step = 1;
+};
+ChartAxis RoundAxis(double low, double high, int maxSteps);

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/CardGridModel.h"
+
+#include "platform/TextCodec.h"
+
+CardGridModel::CardGridModel(CardTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+int CardGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) {
+        return 0;
+    }
+    return table_.RowCount() > 0 ? table_.RowCount() - 1 : 0;
+}
+
+int CardGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.ColCount();
+}
+
+QVariant CardGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return {};
+    }
+    return FromAnsi(table_.Cell(index.column(), index.row() + 1));
+}
+
+QVariant CardGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        return FromAnsi(table_.Cell(section, 0));
+    }
+    return section + 1;
+}
+
+Qt::ItemFlags CardGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool CardGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) {
+        return false;
+    }
+    const QString text = value.toString();
+    std::string stored;
+    if (onEdit) {
+        if (!onEdit(index.column(), index.row() + 1, text, stored)) {
+            return false;
+        }
+    } else if (!ToAnsi(text, stored)) {
+        return false;
+    }
+    if (stored == table_.Cell(index.column(), index.row() + 1)) {
+        return true;
+    }
+    table_.SetCell(index.column(), index.row() + 1, std::move(stored));
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+void CardGridModel::CellsChanged() {
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() > 0 ? columnCount() - 1 : 0);
+}
+
+void CardGridModel::InsertCardRow(int row) {
+    if (row < 1 || row > table_.RowCount()) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), row - 1, row - 1);
+    auto& rows = table_.Rows();
+    rows.insert(rows.begin() + row, table_.EmptyRow());
+    endInsertRows();
+}
+
+void CardGridModel::RemoveCardRow(int row) {
+    if (row < 1 || row >= table_.RowCount()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row - 1, row - 1);
+    auto& rows = table_.Rows();
+    rows.erase(rows.begin() + row);
+    endRemoveRows();
+}
+
+void CardGridModel::ReorderCardRows(const std::function<std::vector<int>()>& reorder) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    const std::vector<int> newRowOf = reorder();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+        const auto oldRow = static_cast<size_t>(old.row() + 1);
+        const int row = oldRow < newRowOf.size() ? newRowOf[oldRow] : old.row() + 1;
+        after << index(row - 1, old.column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window: menu, card grid, measurement view, title and the modified-data question.
+// Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
+// measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
+// operations), uMainFrmTransfer.cpp,
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
+
+#include "core/files/CardTable.h"
+#include "core/files/FileStamp.h"
+#include "core/files/MeasurementView.h"
+#include "gui/app/TFileDialog.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class CardGridModel;
+struct HistoryEntry;
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+
+class TMainFrm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
+
+    // The card table shown by StringGrid1.
+    CardTable& Cards() { return cards_; }
+    CardGridModel* GridModel() { return gridModel_; }
+    // Current card row of the table (1 and on), 0 when the table has no card.
+    int CurrentRow() const;
+    void SetCurrentCell(int col, int row);
+
+    // Shell.
+    bool AskSaveChanges();
+    void CloseMainWindow();
+    void NewCardFile();
+    void SetPlainTitle();
+    void SetTitleWithName(const std::string& path); // name without directory
+    void SetTitleWithShortPath(const std::string& path);
+    // The text of the window title as it was last set.
+    QString TitleText() const;
+
+    // Layout and measurement view. SetupGrids returns false when the program has to end.
+    bool SetupGrids();
+    void CopyCardToValueList(int row);
+    void ClearValueList();
+    void FillMeasurementView();
+    // The usual refresh: the first card's values, or an empty list without cards.
+    void RefreshMeasurementView(int row);
+    const ViewCells& ViewContents() const { return view_; }
+
+    // Card file flows.
+    void OpenCardFile();
+    void SaveCardFile();
+    void SaveCardFileAs();
+    // False when CardFileName names no file; the table is then unchanged.
+    bool LoadCardFile();
+    // False when nothing was written (no name, or "Abbruch").
+    bool WriteCardFile();
+    bool AskCardFileName();
+    // Opens the named card file as "Öffnen..." does after its dialog.
+    void OpenNamedCardFile(const std::string& fileName);
+    // SaveDialog1 set up for a card file, preset with the current one when it exists.
+    void PrepareCardSaveDialog();
+    // The card file as it is on disk now: the table was just read from it or written to it.
+    void RememberCardFileOnDisk();
+    // The question before overwriting a card file that changed on disk since.
+    static QString ChangedOnDiskQuestion(const std::string& fileName);
+
+    // Card operations.
+    void InsertCard();
+    void DeleteCard();
+    void ShowSearch();
+    void StringGrid1SelectCell(int col, int row);
+    // Sets `key` to 0 when the typed character may not enter the current cell, or to the
+    // character it becomes there.
+    void StringGrid1KeyPress(char32_t& key);
+    void SortCards(const std::vector<int>& keys);
+
+    // Menu handlers.
+    void Neu1Click();
+    void Oeffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void DruckerEinrichten1Click();
+    void DruckenKarteikarte1Click();
+    void DruckenListe1Click();
+    void Beenden1Click();
+    void KarteikarteEinfgen1Click();
+    void KarteikarteLschen1Click();
+    void KarteikarteSuchen1Click();
+    void nachName1Click();
+    void nachStrasse1Click();
+    void nachOrt1Click();
+    void PCzuMessgert1Click();
+    void MessgertzuPC1Click();
+    void Verbindung1Click();
+    void Brennstoffarten1Click();
+    void N3Click();
+    void Messverlauf1Click();
+
+    // The history window's way back: opens the file of a measurement (asking about unsaved
+    // changes first) and selects its card.
+    void GoToHistoryCard(const HistoryEntry& entry);
+    // "Messverlauf..." is enabled while a card with a customer is selected.
+    void UpdateHistoryCommand();
+    bool HasHistoryCustomer() const;
+    void Messbescheinigung1Click();
+    void MessbescheinigungenAlle1Click();
+    void Betrieb1Click();
+    void InfoUeber1Click();
+
+    // Controls, named as in the window layout.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QTableView* StringGrid1 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+    QTableWidget* StringGrid3 = nullptr;
+    QLabel* Image2 = nullptr;
+
+    TFileDialog OpenDialog1{TFileDialog::Open};
+    TFileDialog SaveDialog1{TFileDialog::Save};
+    TFileDialog OpenDialog2{TFileDialog::Open};
+    TFileDialog SaveDialog2{TFileDialog::Save};
+
+    QMenu* Datei1 = nullptr;
+    QMenu* Karteikarte1 = nullptr;
+    QMenu* Sortieren1 = nullptr;
+    QMenu* bertragung1 = nullptr;
+    QMenu* Einstellungen1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* Oeffnen1 = nullptr;
+    QAction* Speichern1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Export1 = nullptr;
+    QAction* DruckerEinrichten1 = nullptr;
+    QAction* DruckenKarteikarte1 = nullptr;
+    QAction* DruckenListe1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* KarteikarteEinfgen1 = nullptr;
+    QAction* KarteikarteLschen1 = nullptr;
+    QAction* KarteikarteSuchen1 = nullptr;
+    QAction* nachName1 = nullptr;
+    QAction* nachStrasse1 = nullptr;
+    QAction* nachOrt1 = nullptr;
+    QAction* PCzuMessgert1 = nullptr;
+    QAction* MessgertzuPC1 = nullptr;
+    QAction* Verbindung1 = nullptr;
+    QAction* Brennstoffarten1 = nullptr;
+    QAction* Testdatenerzeugen1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* Messverlauf1 = nullptr;
+    QAction* Messbescheinigung1 = nullptr;
+    QAction* MessbescheinigungenAlle1 = nullptr;
+    QAction* Betrieb1 = nullptr;
+    QAction* InfoUeber1 = nullptr;
+
+    // While a long command runs, no second one may start.
+    void SetCommandsEnabled(bool on);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindow();
+    void BuildGridAppearance();
+    void InstallCardEditor();
+    void BuildMenu();
+    void AddHistoryCommand();
+    void SetCaptions();
+    QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption,
+                        void (TMainFrm::*handler)());
+    void FormShow();
+    void FormHide();
+    void FormCloseQuery();
+    bool StringGrid1SetEditText(int col, int row, const QString& text, std::string& stored);
+    // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
+    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
+
+    CardTable cards_;
+    CardGridModel* gridModel_ = nullptr;
+    ValueList valueList_;
+    ViewCells view_;
+    QString title_;
+    KnownFile cardFileOnDisk_; // the card file as the table last saw it
+    bool shown_ = false;
+    bool inFormShow_ = false;
+    bool settingsSaved_ = false;
+    bool commandsEnabled_ = true;
+};
+
+extern TMainFrm* MainFrm;

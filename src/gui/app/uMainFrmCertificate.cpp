@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The certificate commands of the main window and "Einstellung / Betrieb...".
+
+#include "core/certificate/CertificatePage.h"
+#include "core/certificate/FactProposal.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/IniFile.h"
+#include "core/files/uGlobal.h"
+#include "core/printing/PrintLayout.h"
+#include "gui/app/CardGridModel.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/uMainFrm.h"
+#include "gui/app/uMainFrmPrint.h"
+#include "gui/certificate/uBescheinigungFrm.h"
+#include "gui/certificate/uBetriebFrm.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTableView>
+
+namespace {
+
+CertificateContext LoadCertificateContext() {
+    const IniFile ini(SettingsFileName());
+    return CertificateContext{ReadSweepBusiness(ini), ReadFuelNames(ini)};
+}
+
+// The customer's most recent earlier facts: first the open table, then every card file in the
+// folder of the card file.
+std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row) {
+    FactProposer proposer(table.RowAt(row));
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (r != row) {
+            proposer.Consider(table.RowAt(r));
+        }
+    }
+    const QFileInfo cardFile(FromUtf8(CardFileName));
+    const QDir folder = cardFile.absoluteDir();
+    // Only the folder of a card file that exists: the default name "C:\" names no folder.
+    if (FileExists(CardFileName) && folder.exists()) {
+        const QStringList files =
+            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+        for (const QString& name : files) {
+            std::string data;
+            if (ReadWholeFile(ToUtf8(folder.filePath(name)), data)) {
+                proposer.ConsiderCardFile(data);
+            }
+        }
+    }
+    return proposer.Result();
+}
+
+} // namespace
+
+void TMainFrm::PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows) {
+    const CertificateContext context = LoadCertificateContext();
+    RunPrintJob(this,
+                [&](PrintCanvas& canvas) { PrintCertificates(canvas, table, rows, context); });
+}
+
+void TMainFrm::Messbescheinigung1Click() {
+    const int row = CurrentRow();
+    if (row < 1) {
+        ShowMsg(FromUtf8("Es ist keine Karte ausgewählt."));
+        return;
+    }
+    const CardTable::Row& card = cards_.RowAt(row);
+    const CertificateContext context = LoadCertificateContext();
+    const FuelKind fuel = ClassifyFuel(cards_.Cell(kColFuel, row), context.fuelNames);
+    std::optional<ProposedFacts> proposal;
+    if (!HasAnyFact(card)) {
+        proposal = ProposeFacts(cards_, row);
+    }
+
+    TBescheinigungFrm dialog(this);
+    const QString customer = FromAnsi(cards_.Cell(0, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards_.Cell(1, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards_.Cell(2, row)).trimmed();
+    dialog.SetCard(customer, fuel, FactsOf(card), proposal);
+    if (!dialog.Execute()) {
+        return;
+    }
+    const FactValues facts = dialog.Facts();
+
+    if (cards_.ColCount() < kColNominalOutput + kPlantFactColumns) {
+        // Nowhere to keep them: the facts serve this printout only.
+        CardTable copy = cards_;
+        copy.SetColCount(kColNominalOutput + kPlantFactColumns);
+        for (int i = 0; i < kPlantFactColumns; ++i) {
+            copy.SetCell(kColNominalOutput + i, row, facts[static_cast<size_t>(i)]);
+        }
+        ShowMsg(FromUtf8("Die Spaltendatei hat keine Spalten für die Angaben zur Anlage: sie "
+                         "gelten nur für diesen Druck."));
+        PrintCertificatesOf(copy, {row});
+        return;
+    }
+    // What the user entered belongs to the card, as if typed into the grid.
+    bool changed = false;
+    for (int i = 0; i < kPlantFactColumns; ++i) {
+        const int col = kColNominalOutput + i;
+        if (cards_.Cell(col, row) != facts[static_cast<size_t>(i)]) {
+            cards_.SetCell(col, row, facts[static_cast<size_t>(i)]);
+            changed = true;
+        }
+    }
+    if (changed) {
+        DataChanged = true;
+        gridModel_->CellsChanged();
+        RefreshMeasurementView(row);
+    }
+    PrintCertificatesOf(cards_, {row});
+}
+
+void TMainFrm::MessbescheinigungenAlle1Click() {
+    const std::vector<int> rows = MeasuredRows(cards_);
+    if (rows.empty()) {
+        ShowMsg(FromUtf8("Keine Karte hat ein Messdatum: es gibt keine Messbescheinigung zu "
+                         "drucken."));
+        return;
+    }
+    PrintCertificatesOf(cards_, rows);
+}
+
+void TMainFrm::Betrieb1Click() {
+    IniFile ini(SettingsFileName());
+    TBetriebFrm dialog(this);
+    dialog.SetBusiness(ReadSweepBusiness(ini));
+    if (dialog.Execute()) {
+        WriteSweepBusiness(ini, dialog.Business());
+    }
+}

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The transfer window: the lines of a running transfer, its Abbruch button and the keys S
+// (start) and ESC (abort), which set the request flags of the serial link.
+
+#include "core/exchange/TransferLines.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QListWidget;
+class QPushButton;
+
+class TTransferFrm : public QDialog, public TransferLines {
+    Q_OBJECT
+public:
+    explicit TTransferFrm(QWidget* parent = nullptr);
+    ~TTransferFrm() override;
+
+    // Appends a line, scrolls to it and repaints at once, so it shows while the caller is busy.
+    void AddTransferLine(const std::string& text) override;
+    // Replaces the last line and scrolls to it.
+    void ReplaceTransferLine(const std::string& text) override;
+
+    // Shows the window with an empty message list, also when it is still open from before.
+    void ShowForTransfer();
+
+    // The flows of the two transfer commands (uTransferFrmFlows.cpp). Each borrows CardFileName
+    // for the temporary card file and gives it back on every way out.
+    // Card table -> serial device.
+    void SendViaCom();
+    // Serial device -> card table; false when the receive failed or was aborted.
+    bool ReceiveViaCom();
+    // Card table -> memory-card file MmcFileName.
+    void WriteMmcFile();
+    // Memory-card file MmcFileName -> card table.
+    void ReadMmcFile();
+
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+
+private:
+    // Places the list, `listWidth` wide and tall enough for every line, and the button below.
+    void LayOut(int listWidth);
+    // Widens the window when `text` would be cut at the right edge.
+    void FitWidth(const QString& text);
+    void FormShow();
+    // Returns true when the key is used up.
+    bool FormKeyPress(QKeyEvent* event);
+    void Button1Click();
+    void FormCloseQuery();
+};
+
+extern TTransferFrm* TransferFrm;
+
+// The flows' two temporary files in the system's temporary folder: the card table on its way
+// out or in ("tmp...TMP"), and the serial device file ("raw...TMP").
+extern std::string TempCardFile;
+extern std::string TempDeviceFile;
+// Makes both, before any window exists; a name that could not be made stays empty and is tried
+// again by the first flow that needs it.
+void MakeTransferTempFiles();
+// Forgets the names at the end of the program; the files stay.
+void ForgetTransferTempFiles();

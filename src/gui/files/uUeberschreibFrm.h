@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The file-exists dialog: append, overwrite or cancel. Its answer is SaveMode; callers read
+// SaveMode, never the dialog's result.
+
+#include "core/files/uGlobal.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class TUeberschreibFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TUeberschreibFrm(QWidget* parent = nullptr);
+
+    // Shows the dialog modally; a queued test answer takes the place of the user.
+    int exec() override;
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+    QLabel* Label1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+    // For tests: the next exec() answers with this choice as if its button had been clicked
+    // (smCancel stands for "Abbruch"). Without a queued answer the real dialog is shown.
+    static void QueueAnswer(TSaveMode answer);
+    static int PendingAnswers();
+    static void ClearAnswers();
+    // How often the dialog has been shown or answered, for tests.
+    static int TimesShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+};
+
+extern TUeberschreibFrm* UeberschreibFrm;
