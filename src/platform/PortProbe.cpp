@@ -3,6 +3,7 @@
 #include "platform/PortProbe.h"
 
 #include "core/exchange/ComPortMap.h"
+#include "core/files/Utf8Path.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -18,7 +19,7 @@ bool CanOpenPortExclusively(const std::string& devicePath) {
 #ifndef _WIN32
     // Most numbers of the fixed table name no file; skip them without Qt's lock file work.
     std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::u8path(devicePath), ec)) {
+    if (!std::filesystem::exists(PathFromUtf8(devicePath), ec)) {
         return false;
     }
 #endif

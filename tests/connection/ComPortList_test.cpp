@@ -4,6 +4,7 @@
 
 #include "core/exchange/ComPortMap.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -47,8 +48,7 @@ TEST(ComPortList, DeviceNumbersFollowTheMappingAndLinks) {
     TempDir dir;
     const std::string device = dir.File("dev0");
     WriteBytes(device, "");
-    std::filesystem::create_symlink(std::filesystem::u8path(device),
-                                    std::filesystem::u8path(dir.File("link")));
+    std::filesystem::create_symlink(PathFromUtf8(device), PathFromUtf8(dir.File("link")));
     WriteBytes(dir.File("s.ini"),
                "[Ports]\r\nCOM7=" + dir.File("link") + "\r\nCOM200=" + dir.File("other") + "\r\n");
     const IniFile ini(dir.File("s.ini"));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/AtomicFile.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,8 @@ int InChild(const std::function<void()>& work, const std::function<void()>& befo
 
 std::vector<std::string> Names(const TempDir& dir) {
     std::vector<std::string> out;
-    for (const auto& e : fs::directory_iterator(fs::u8path(dir.Path()))) {
-        out.push_back(e.path().filename().u8string());
+    for (const auto& e : fs::directory_iterator(PathFromUtf8(dir.Path()))) {
+        out.push_back(Utf8FromPath(e.path().filename()));
     }
     return out;
 }
@@ -94,7 +95,7 @@ TEST(AtomicFile, ReadOnlyTargetIsRefusedAndKept) {
     TempDir dir;
     const std::string f = dir.File("ro.ini");
     WriteBytes(f, "alt\r\n");
-    fs::permissions(fs::u8path(f), fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(PathFromUtf8(f), fs::perms::owner_read | fs::perms::others_read);
     try {
         ReplaceFileContents(f, "neu\r\n");
         FAIL() << "no error";
@@ -108,9 +109,9 @@ TEST(AtomicFile, ReadOnlyTargetIsRefusedAndKept) {
 TEST(AtomicFile, UnwritablePlacesRaise) {
     TempDir dir;
     EXPECT_THROW(ReplaceFileContents(dir.File("no/such/dir/x.ini"), "x"), EInOutError);
-    fs::create_directory(fs::u8path(dir.File("sub")));
+    fs::create_directory(PathFromUtf8(dir.File("sub")));
     EXPECT_THROW(ReplaceFileContents(dir.File("sub"), "x"), EInOutError);
-    EXPECT_TRUE(fs::is_directory(fs::u8path(dir.File("sub"))));
+    EXPECT_TRUE(fs::is_directory(PathFromUtf8(dir.File("sub"))));
 }
 
 TEST(AtomicFile, KeepsRightsAndWritesThroughALink) {
@@ -121,12 +122,12 @@ TEST(AtomicFile, KeepsRightsAndWritesThroughALink) {
     TempDir dir;
     const std::string real = dir.File("real.ini");
     WriteBytes(real, "alt");
-    fs::permissions(fs::u8path(real), fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink(fs::u8path(real), fs::u8path(dir.File("link.ini")));
+    fs::permissions(PathFromUtf8(real), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(PathFromUtf8(real), PathFromUtf8(dir.File("link.ini")));
     ReplaceFileContents(dir.File("link.ini"), "neu");
-    EXPECT_TRUE(fs::is_symlink(fs::u8path(dir.File("link.ini"))));
+    EXPECT_TRUE(fs::is_symlink(PathFromUtf8(dir.File("link.ini"))));
     EXPECT_EQ(ReadBytes(real), "neu");
-    EXPECT_EQ(fs::status(fs::u8path(real)).permissions() & fs::perms::all,
+    EXPECT_EQ(fs::status(PathFromUtf8(real)).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
@@ -262,7 +263,7 @@ TEST(AtomicFile, DevicesAndPipesAreWrittenIntoNeverReplaced) {
         }
         CloseHandle(server);
     });
-    ReplaceFileContents(fs::path(name).u8string(), "karten\r\n");
+    ReplaceFileContents(Utf8FromPath(fs::path(name)), "karten\r\n");
     reader.join();
     EXPECT_EQ(received, "karten\r\n");
 }

@@ -4,6 +4,7 @@
 
 #include "core/files/CardTable.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ TEST(CardFileWrite, FailuresLeaveTheOldFileIntact) {
 
     WriteBytes(file, old);
     namespace fs = std::filesystem;
-    fs::permissions(fs::u8path(file),
+    fs::permissions(PathFromUtf8(file),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     for (TSaveMode mode : {smOverwrite, smAppend}) {
@@ -191,7 +192,7 @@ TEST(CardFileWrite, FailuresLeaveTheOldFileIntact) {
         }
         EXPECT_EQ(ReadBytes(file), old);
     }
-    fs::permissions(fs::u8path(file), fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(PathFromUtf8(file), fs::perms::owner_write, fs::perm_options::add);
 
     const std::string gone = dir.File("weg/k.csv");
     EXPECT_THROW(WriteCards(gone, t, smOverwrite), EInOutError);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileStamp.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ namespace {
 void Nudge(const std::string& f) {
 #ifdef _WIN32
     // The library sets whole seconds only there.
-    const HANDLE h = CreateFileW(fs::u8path(f).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+    const HANDLE h = CreateFileW(PathFromUtf8(f).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     FILETIME t;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileErrors.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -175,7 +176,7 @@ TEST(IniFile, LineBreaksInAValueCannotAddKeys) {
 TEST(IniFile, FailedWriteRaisesAndLeavesFileAndValuesAlone) {
     IniOver f("[Main]\r\nA=1\r\n");
     IniFile ini = f.Open();
-    fs::permissions(fs::u8path(f.File()), fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(PathFromUtf8(f.File()), fs::perms::owner_read | fs::perms::group_read);
     try {
         ini.WriteString("Main", "A", "2");
         FAIL() << "no error";

@@ -3,6 +3,7 @@
 #include "core/files/AtomicFile.h"
 #include "core/files/IniFile.h"
 #include "core/files/SettingsLocation.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
@@ -40,7 +41,7 @@ private:
 
 size_t EntryCount(const std::string& dir) {
     size_t n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(fs::u8path(dir))) {
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(PathFromUtf8(dir))) {
         ++n;
     }
     return n;
@@ -53,7 +54,7 @@ TEST(SettingsLocation, WritableProgramFolderKeepsTheFileBesideTheProgram) {
     // A name outside every single-byte code page, as a program folder may have on Windows.
     const std::string prog = tmp.File("Fendro \xC5\x81\xC3\xB3"
                                       "d\xC5\xBA");
-    fs::create_directory(fs::u8path(prog));
+    fs::create_directory(PathFromUtf8(prog));
     const std::string beside = prog + "/fendro.ini";
     const std::string user = tmp.File("config") + "/fendro/fendro.ini";
 
@@ -65,9 +66,9 @@ TEST(SettingsLocation, WritableProgramFolderKeepsTheFileBesideTheProgram) {
 
     // A read-only settings file in a writable folder stays the user's choice: its write fails.
     WriteBytes(beside, "[Main]\r\n");
-    fs::permissions(fs::u8path(beside), fs::perms::owner_write, fs::perm_options::remove);
+    fs::permissions(PathFromUtf8(beside), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(ChooseSettingsFile(beside, user), beside);
-    fs::permissions(fs::u8path(beside), fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(PathFromUtf8(beside), fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST(SettingsLocation, ReadOnlyOrMissingProgramFolderUsesTheUserFolder) {

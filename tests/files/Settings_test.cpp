@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileErrors.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
@@ -134,7 +135,7 @@ TEST_F(SettingsTest, PathsAreWindows1252InTheFileAndUtf8InMemory) {
 TEST_F(SettingsTest, ReadOnlyFileRaisesAndStaysIntact) {
     const std::string before = "[Main]\r\nTypGeraet=COM\r\nCOMPort=3\r\n[0]\r\nName=Heiz\xF6l\r\n";
     WriteBytes(Ini(), before);
-    fs::permissions(fs::u8path(Ini()), fs::perms::owner_read);
+    fs::permissions(PathFromUtf8(Ini()), fs::perms::owner_read);
     try {
         LoadSettings();
         FAIL() << "no error";
@@ -150,7 +151,7 @@ TEST_F(SettingsTest, ReadOnlyFileRaisesAndStaysIntact) {
 
 TEST_F(SettingsTest, ReadOnlyCompleteFileNeedsNoWriteAtStart) {
     WriteBytes(Ini(), DefaultFuelSections());
-    fs::permissions(fs::u8path(Ini()), fs::perms::owner_read);
+    fs::permissions(PathFromUtf8(Ini()), fs::perms::owner_read);
     EXPECT_NO_THROW(LoadSettings());
     EXPECT_EQ(ReadBytes(Ini()), DefaultFuelSections());
 }
@@ -158,7 +159,7 @@ TEST_F(SettingsTest, ReadOnlyCompleteFileNeedsNoWriteAtStart) {
 TEST_F(SettingsTest, RedirectedSettingsFile) {
     SetSettingsFileName(dir_.File("elsewhere.ini"));
     LoadSettings();
-    EXPECT_TRUE(fs::exists(fs::u8path(dir_.File("elsewhere.ini"))));
-    EXPECT_FALSE(fs::exists(fs::u8path(Ini())));
+    EXPECT_TRUE(fs::exists(PathFromUtf8(dir_.File("elsewhere.ini"))));
+    EXPECT_FALSE(fs::exists(PathFromUtf8(Ini())));
     SetSettingsFileName(std::string());
 }

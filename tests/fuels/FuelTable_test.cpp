@@ -4,6 +4,7 @@
 
 #include "core/files/FileErrors.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -157,7 +158,7 @@ TEST(FuelTableFile, MissingKeysReadAsEmptyAndAFailedWriteThrows) {
     EXPECT_EQ(cells[2][0], "");
     EXPECT_EQ(cells[9][1], "");
 
-    std::filesystem::permissions(std::filesystem::u8path(file), std::filesystem::perms::owner_read,
+    std::filesystem::permissions(PathFromUtf8(file), std::filesystem::perms::owner_read,
                                  std::filesystem::perm_options::replace);
     IniFile ini(file);
     EXPECT_THROW(WriteFuelTable(ini, ValidTable()), EInOutError);

@@ -3,6 +3,7 @@
 // The fuel type editor through the real dialog.
 
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/fuels/uBrennFrm.h"
@@ -226,14 +227,14 @@ void FuelEditorTest::failedWriteClosesTheDialogAndShowsTheError() {
     ShowEditor();
     Type(0, 2, QStringLiteral("15,5"));
     namespace fs = std::filesystem;
-    fs::permissions(fs::u8path(program.SettingsFile()), fs::perms::owner_read,
+    fs::permissions(PathFromUtf8(program.SettingsFile()), fs::perms::owner_read,
                     fs::perm_options::replace);
     BrennFrm->BitBtn1->click();
     QCOMPARE(DialogAutomation::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") +
                          QString::fromStdString(program.SettingsFile())});
     QVERIFY(!BrennFrm->isVisible());
-    fs::permissions(fs::u8path(program.SettingsFile()),
+    fs::permissions(PathFromUtf8(program.SettingsFile()),
                     fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
     QVERIFY(IniFile(program.SettingsFile()).ReadString("0", "CO2Max", "") == "15.4");
 }

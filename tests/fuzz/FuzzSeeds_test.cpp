@@ -3,6 +3,8 @@
 // Every fuzz target starts from seed inputs: without them libFuzzer begins from nothing and
 // rarely gets past the first checks of a file format.
 
+#include "core/files/Utf8Path.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +13,7 @@
 namespace fs = std::filesystem;
 
 TEST(FuzzSeeds, EveryTargetHasSeedInputs) {
-    const fs::path fuzz = fs::u8path(FENDRO_SOURCE_DIR "/fuzz");
+    const fs::path fuzz = PathFromUtf8(FENDRO_SOURCE_DIR "/fuzz");
     int targets = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(fuzz)) {
         const std::string name = entry.path().stem().string();

@@ -3,6 +3,7 @@
 // The real main window at start and at exit.
 
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
@@ -223,7 +224,7 @@ void StartupTest::exportDoesNothing() {
     QVERIFY(DialogAutomation::TakeShown().isEmpty());
     QCOMPARE(TFileDialog::PendingFileNames(), 1); // no file dialog came
     TFileDialog::ClearQueue();
-    QVERIFY(!std::filesystem::exists(std::filesystem::u8path(program.Dir().File("export.csv"))));
+    QVERIFY(!std::filesystem::exists(PathFromUtf8(program.Dir().File("export.csv"))));
     QCOMPARE(MainFrm->windowTitle(), title);
     QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
     QVERIFY(DataChanged);
@@ -270,7 +271,7 @@ void StartupTest::titleShorteningOnTheMainWindowFont() {
 void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
     ProgramUnderTest program(std::string(), false);
     WriteBytes(program.SettingsFile(), "[Main]\r\nCOMPort=2\r\n");
-    std::filesystem::permissions(std::filesystem::u8path(program.SettingsFile()),
+    std::filesystem::permissions(PathFromUtf8(program.SettingsFile()),
                                  std::filesystem::perms::owner_read);
     program.Show();
     QCOMPARE(DialogAutomation::TakeShown(),

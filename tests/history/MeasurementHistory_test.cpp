@@ -4,6 +4,7 @@
 #include "core/history/HistoryTable.h"
 #include "core/history/MeasurementHistory.h"
 
+#include "core/files/Utf8Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -148,9 +149,8 @@ TEST(MeasurementHistory, BadFilesAreSkippedAndNamedInOneLine) {
     // Links need a privilege; a file another program holds for itself alone, as spreadsheet
     // programs do, cannot be read either.
     WriteBytes(dir.File("gone.CSV"), "x");
-    const HANDLE held =
-        CreateFileW(std::filesystem::u8path(dir.File("gone.CSV")).c_str(), GENERIC_READ, 0, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE held = CreateFileW(PathFromUtf8(dir.File("gone.CSV")).c_str(), GENERIC_READ, 0,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 #else
     std::filesystem::create_symlink(dir.File("gone"), dir.File("gone.CSV"));

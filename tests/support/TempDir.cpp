@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TempDir.h"
 
+#include "core/files/Utf8Path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -19,7 +21,7 @@ TempDir::TempDir() {
         const fs::path p = fs::temp_directory_path() / name.str();
         std::error_code ec;
         if (fs::create_directory(p, ec)) {
-            path_ = p.u8string();
+            path_ = Utf8FromPath(p);
             return;
         }
     }
@@ -29,7 +31,7 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     // Tests may leave read-only files behind; make them removable first.
-    for (auto it = fs::recursive_directory_iterator(fs::u8path(path_), ec);
+    for (auto it = fs::recursive_directory_iterator(PathFromUtf8(path_), ec);
          it != fs::recursive_directory_iterator(); it.increment(ec)) {
         // A link is removed as a link; changing its rights would change its target's, which
         // may be /dev/null or another system file.
@@ -37,15 +39,15 @@ TempDir::~TempDir() {
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
         }
     }
-    fs::remove_all(fs::u8path(path_), ec);
+    fs::remove_all(PathFromUtf8(path_), ec);
 }
 
 std::string TempDir::File(const std::string& name) const {
-    return (fs::u8path(path_) / fs::u8path(name)).u8string();
+    return Utf8FromPath(PathFromUtf8(path_) / PathFromUtf8(name));
 }
 
 void WriteBytes(const std::string& fileName, const std::string& bytes) {
-    std::ofstream out(fs::u8path(fileName), std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(fileName), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         throw std::runtime_error("cannot write " + fileName);
@@ -53,7 +55,7 @@ void WriteBytes(const std::string& fileName, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& fileName) {
-    std::ifstream in(fs::u8path(fileName), std::ios::binary);
+    std::ifstream in(PathFromUtf8(fileName), std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + fileName);
     }

@@ -7,6 +7,7 @@
 #include "core/exchange/TransferLines.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "platform/UserSettings.h"
 
@@ -85,13 +86,13 @@ std::string OwnFolder() {
     if (ec) {
         return ".";
     }
-    return exe.parent_path().u8string();
+    return Utf8FromPath(exe.parent_path());
 }
 
 } // namespace
 
 std::string DefaultSettingsFile() {
-    return SettingsFileFor((std::filesystem::u8path(OwnFolder()) / "fendro.ini").u8string());
+    return SettingsFileFor(Utf8FromPath(PathFromUtf8(OwnFolder()) / "fendro.ini"));
 }
 
 namespace {

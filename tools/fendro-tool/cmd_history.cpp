@@ -10,6 +10,7 @@
 #include "core/files/Ansi.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/ColumnDefs.h"
+#include "core/files/Utf8Path.h"
 #include "core/history/HistoryPage.h"
 #include "core/history/HistoryTable.h"
 #include "core/history/MeasurementHistory.h"
@@ -42,7 +43,7 @@ int CmdHistory(const Args& args) {
         OffscreenApp app;
         const std::string& folder = parsed->positional[0];
         std::error_code ec;
-        if (!std::filesystem::is_directory(std::filesystem::u8path(folder), ec)) {
+        if (!std::filesystem::is_directory(PathFromUtf8(folder), ec)) {
             return Failure("Ordner " + folder + " nicht gefunden");
         }
         const std::string dta = DtaOrDefault(*parsed);

@@ -3,6 +3,7 @@
 #include "core/app/AboutText.h"
 
 #include "core/app/WindowTitle.h"
+#include "core/files/Utf8Path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -11,7 +12,7 @@ namespace fs = std::filesystem;
 
 std::string FoundAt(const std::string& path) {
     std::error_code ec;
-    const fs::path sought = fs::u8path(path);
+    const fs::path sought = PathFromUtf8(path);
     if (!fs::is_regular_file(sought, ec)) {
         return "nicht gefunden (gesucht: " + path + ")";
     }
@@ -23,7 +24,7 @@ std::string FoundAt(const std::string& path) {
     if (ec) {
         return path;
     }
-    return path + " → " + target.u8string();
+    return path + " → " + Utf8FromPath(target);
 }
 
 std::string AboutText(const std::string& settingsFile, const std::string& definitionFile,

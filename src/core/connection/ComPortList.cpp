@@ -3,6 +3,7 @@
 #include "core/connection/ComPortList.h"
 
 #include "core/exchange/ComPortMap.h"
+#include "core/files/Utf8Path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -11,8 +12,8 @@ namespace {
 
 std::string Resolved(const std::string& path) {
     std::error_code ec;
-    const auto p = std::filesystem::weakly_canonical(std::filesystem::u8path(path), ec);
-    return ec ? path : p.u8string();
+    const auto p = std::filesystem::weakly_canonical(PathFromUtf8(path), ec);
+    return ec ? path : Utf8FromPath(p);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/files/Ansi.h"
 #include "core/files/FileErrors.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 
 #include <algorithm>
@@ -189,7 +190,7 @@ void ClosePort() {
 
 int CountDeviceRecords(const std::string& fileName) {
     std::error_code ec;
-    const auto size = std::filesystem::file_size(std::filesystem::u8path(fileName), ec);
+    const auto size = std::filesystem::file_size(PathFromUtf8(fileName), ec);
     if (ec) {
         throw EInOutError(UnableToReadMessage(fileName));
     }
@@ -261,7 +262,7 @@ bool ReceiveFromDevice(const std::string& fileName) {
     }
 
     try {
-        file.f = std::fopen(std::filesystem::u8path(fileName).string().c_str(), "wb");
+        file.f = std::fopen(PathFromUtf8(fileName).string().c_str(), "wb");
         if (file.f == nullptr) {
             throw EInOutError(UnableToWriteMessage(fileName));
         }
@@ -355,7 +356,7 @@ bool SendToDevice(const std::string& fileName) {
         Line("Datenübertragung hat begonnen");
         const int total = CountDeviceRecords(fileName);
         int count = 0;
-        file.f = std::fopen(std::filesystem::u8path(fileName).string().c_str(), "rb");
+        file.f = std::fopen(PathFromUtf8(fileName).string().c_str(), "rb");
         if (file.f == nullptr) {
             throw EInOutError(UnableToReadMessage(fileName));
         }

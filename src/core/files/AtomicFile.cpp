@@ -4,6 +4,7 @@
 
 #include "core/files/AtomicFileSteps.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,7 +26,7 @@ bool FileExists(const std::string& fileName) {
         return false;
     }
     std::error_code ec;
-    return fs::is_regular_file(fs::u8path(fileName), ec);
+    return fs::is_regular_file(PathFromUtf8(fileName), ec);
 }
 
 bool ReadWholeFile(const std::string& fileName, std::string& contents) {
@@ -33,7 +34,7 @@ bool ReadWholeFile(const std::string& fileName, std::string& contents) {
     if (!FileExists(fileName)) {
         return false;
     }
-    std::ifstream in(fs::u8path(fileName), std::ios::binary);
+    std::ifstream in(PathFromUtf8(fileName), std::ios::binary);
     if (!in) {
         throw EInOutError(UnableToReadMessage(fileName));
     }

@@ -7,6 +7,7 @@
 
 #include "core/files/AtomicFileSteps.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -74,7 +75,7 @@ bool SyncFolder(const fs::path& folder) {
 
 void ReplaceFileContents(const std::string& fileName, const std::string& contents,
                          bool syncToDisk) {
-    const fs::path given = fs::u8path(fileName);
+    const fs::path given = PathFromUtf8(fileName);
     struct stat st {};
     const bool exists = ::stat(given.c_str(), &st) == 0;
     if (exists) {

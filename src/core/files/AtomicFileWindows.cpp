@@ -7,6 +7,7 @@
 
 #include "core/files/AtomicFileSteps.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -49,7 +50,7 @@ HANDLE OpenForWriting(const fs::path& p, DWORD disposition) {
 // which is what syncing the folder does on POSIX.
 void ReplaceFileContents(const std::string& fileName, const std::string& contents,
                          bool syncToDisk) {
-    const fs::path given = fs::u8path(fileName);
+    const fs::path given = PathFromUtf8(fileName);
     // Devices and pipes (NUL, CON, \\.\pipe\...) must stay what they are: they are written
     // into. Only opening them tells them from disk files.
     const HANDLE device = OpenForWriting(given, OPEN_EXISTING);

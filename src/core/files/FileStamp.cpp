@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileStamp.h"
 
+#include "core/files/Utf8Path.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -18,7 +20,7 @@ namespace fs = std::filesystem;
 FileStamp StampOf(const std::string& fileName) {
     FileStamp s;
     std::error_code ec;
-    const fs::path p = fs::u8path(fileName);
+    const fs::path p = PathFromUtf8(fileName);
     if (fileName.empty() || !fs::is_regular_file(p, ec)) {
         return s;
     }
@@ -48,7 +50,7 @@ FileStamp StampOf(const std::string& fileName) {
 FileStamp StampOf(const std::string& fileName) {
     FileStamp s;
     std::error_code ec;
-    const fs::path p = fs::u8path(fileName);
+    const fs::path p = PathFromUtf8(fileName);
     if (fileName.empty() || !fs::is_regular_file(p, ec)) {
         return s;
     }

@@ -4,6 +4,7 @@
 
 #include "core/files/AtomicFile.h"
 #include "core/files/FileErrors.h"
+#include "core/files/Utf8Path.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 
 bool FolderWritable(const std::string& dir) {
     std::error_code ec;
-    const fs::path folder = fs::u8path(dir.empty() ? std::string(".") : dir);
+    const fs::path folder = PathFromUtf8(dir.empty() ? std::string(".") : dir);
     const fs::file_status st = fs::status(folder, ec);
     if (ec || !fs::is_directory(st)) {
         return false;
@@ -62,7 +63,7 @@ bool SameName(const fs::path& a, const fs::path& b) {
 
 bool InSystemFolder(const std::string& dir) {
     std::error_code ec;
-    const fs::path folder = fs::weakly_canonical(fs::absolute(fs::u8path(dir), ec), ec);
+    const fs::path folder = fs::weakly_canonical(fs::absolute(PathFromUtf8(dir), ec), ec);
     if (ec) {
         return false;
     }
@@ -70,7 +71,7 @@ bool InSystemFolder(const std::string& dir) {
 #ifdef _WIN32
     for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot"}) {
         if (const char* value = std::getenv(name)) {
-            system.push_back(fs::weakly_canonical(fs::u8path(value), ec));
+            system.push_back(fs::weakly_canonical(PathFromUtf8(value), ec));
         }
     }
 #else
@@ -95,14 +96,14 @@ bool InSystemFolder(const std::string& dir) {
 }
 
 std::string ChooseSettingsFile(const std::string& besideProgram, const std::string& userFile) {
-    const fs::path beside = fs::u8path(besideProgram);
-    const std::string folder = beside.parent_path().u8string();
+    const fs::path beside = PathFromUtf8(besideProgram);
+    const std::string folder = Utf8FromPath(beside.parent_path());
     if (userFile.empty() || (FolderWritable(folder) && !InSystemFolder(folder))) {
         return besideProgram;
     }
     // A folder that cannot be made shows up later as "Unable to write to" on the first write.
     std::error_code ec;
-    fs::create_directories(fs::u8path(userFile).parent_path(), ec);
+    fs::create_directories(PathFromUtf8(userFile).parent_path(), ec);
     std::string preset;
     try {
         if (!FileExists(userFile) && ReadWholeFile(besideProgram, preset)) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/uGlobal.h"
 
+#include "core/files/Utf8Path.h"
+
 #include <filesystem>
 
 std::string DeviceType = "RV";
@@ -27,11 +29,8 @@ const std::string& ProgramFileName() {
 }
 
 std::string ProgramDir() {
-    const auto dir = std::filesystem::u8path(gProgramFileName).parent_path();
-    std::string s = dir.u8string();
-    if (s.empty()) {
-        s = ".";
-    }
+    const auto dir = PathFromUtf8(gProgramFileName).parent_path();
+    std::string s = dir.empty() ? std::string(".") : Utf8FromPath(dir);
     const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
     if (s.back() != sep && s.back() != '/') {
         s += sep;
@@ -40,9 +39,9 @@ std::string ProgramDir() {
 }
 
 std::string ProgramFileWithExtension(const std::string& extension) {
-    auto p = std::filesystem::u8path(gProgramFileName);
-    p.replace_extension(std::filesystem::u8path(extension));
-    return p.u8string();
+    auto p = PathFromUtf8(gProgramFileName);
+    p.replace_extension(PathFromUtf8(extension));
+    return Utf8FromPath(p);
 }
 
 std::string SettingsFileName() {

@@ -7,6 +7,7 @@
 #include "core/files/FileErrors.h"
 #include "core/files/PlantFacts.h"
 #include "core/files/Trimmed.h"
+#include "core/files/Utf8Path.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,7 +49,7 @@ bool SameFile(const fs::path& a, const std::string& b) {
         return false;
     }
     std::error_code ec;
-    return fs::equivalent(a, fs::u8path(b), ec) && !ec;
+    return fs::equivalent(a, PathFromUtf8(b), ec) && !ec;
 }
 
 class Gatherer {
@@ -70,7 +71,7 @@ public:
     // A file that cannot be read, is no card file or is too large goes to the skipped list.
     void AddFile(const std::string& fileName, const std::function<void()>& tick) {
         std::error_code ec;
-        const auto size = fs::file_size(fs::u8path(fileName), ec);
+        const auto size = fs::file_size(PathFromUtf8(fileName), ec);
         if (!ec && size > static_cast<std::uintmax_t>(kMaxHistoryFileBytes)) {
             history_.skipped.push_back({fileName, SkipReason::TooLarge});
             return;
@@ -170,12 +171,12 @@ std::vector<std::string> CardFilesIn(const std::string& folder, const std::strin
         return files;
     }
     std::error_code ec;
-    for (fs::directory_iterator it(fs::u8path(folder), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         const fs::path& p = it->path();
         std::error_code typeEc;
         if (IsCardFileName(p) && !it->is_directory(typeEc) && !SameFile(p, except)) {
-            files.push_back(p.u8string());
+            files.push_back(Utf8FromPath(p));
         }
     }
     std::sort(files.begin(), files.end());
@@ -212,8 +213,8 @@ std::string FolderOf(const std::string& cardFileName) {
     if (cardFileName.empty()) {
         return std::string();
     }
-    const fs::path parent = fs::absolute(fs::u8path(cardFileName)).parent_path();
-    return parent.u8string();
+    const fs::path parent = fs::absolute(PathFromUtf8(cardFileName)).parent_path();
+    return Utf8FromPath(parent);
 }
 
 std::optional<double> HistoryLossLimit(const History& history) {
@@ -267,5 +268,5 @@ std::string SkippedText(const std::vector<SkippedFile>& skipped) {
 }
 
 std::string FileNameOf(const std::string& path) {
-    return fs::u8path(path).filename().u8string();
+    return Utf8FromPath(PathFromUtf8(path).filename());
 }

@@ -3,6 +3,7 @@
 // The measurement history command of the main window and the way back from its window.
 
 #include "core/files/ScopeExit.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "core/history/MeasurementHistory.h"
 #include "gui/app/CardGridModel.h"
@@ -28,8 +29,7 @@ bool SameCardFile(const std::string& a, const std::string& b) {
         return a == b;
     }
     std::error_code ec;
-    const bool same =
-        std::filesystem::equivalent(std::filesystem::u8path(a), std::filesystem::u8path(b), ec);
+    const bool same = std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec);
     return !ec && same;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/connection/ComPortList.h"
 #include "core/files/IniFile.h"
+#include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/Dialogs.h"
 #include "platform/PortProbe.h"
@@ -257,7 +258,7 @@ void TVerbFrm::FillDeviceList() {
                 known = known || d.path == entry.second;
             }
             std::error_code ec;
-            if (!known && std::filesystem::exists(std::filesystem::u8path(entry.second), ec)) {
+            if (!known && std::filesystem::exists(PathFromUtf8(entry.second), ec)) {
                 devices.push_back({entry.second, "Eintrag in [Ports]"});
             }
         }
