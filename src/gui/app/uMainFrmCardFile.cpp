@@ -55,8 +55,8 @@ void TMainFrm::PrepareCardSaveDialog() {
 
 bool TMainFrm::LoadCardFile() {
     // Read before the table is touched: an unreadable file leaves the cards as they were.
-    std::string data;
-    if (!ReadWholeFile(CardFileName, data)) {
+    std::string contents;
+    if (!ReadWholeFile(CardFileName, contents)) {
         return false;
     }
     if (!SetupGrids()) {
@@ -68,7 +68,7 @@ bool TMainFrm::LoadCardFile() {
     // Events get through every 25 lines, but at most every few milliseconds: repainting the
     // progress window 4000 times would cost more than reading 100,000 cards.
     unsigned int lastPump = TickCount();
-    ReadCards(data, loaded, [&lastPump](int lines) {
+    ReadCards(contents, loaded, [&lastPump](int lines) {
         if (TickCount() - lastPump >= 10) {
             HandlePendingMessages();
             lastPump = TickCount();
@@ -77,7 +77,7 @@ bool TMainFrm::LoadCardFile() {
             ProgressFrm->ShowProgress(lines);
         }
     });
-    data.clear();
+    contents.clear();
     gridModel_->BeginChange();
     cards_.Rows().swap(loaded.Rows());
     gridModel_->EndChange();

@@ -221,7 +221,7 @@ void TMessverlaufFrm::FillChart() {
     QChart* old = ChartView->chart();
     ChartView->setChart(chart);
     delete old;
-    const HistoryChart data = BuildHistoryChart(history_);
+    const HistoryChart chartData = BuildHistoryChart(history_);
 
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("dd.MM.yyyy"));
@@ -234,8 +234,8 @@ void TMessverlaufFrm::FillChart() {
     chart->addAxis(lossAxis, Qt::AlignLeft);
     chart->addAxis(efficiencyAxis, Qt::AlignRight);
 
-    QLineSeries* loss = MakeSeries(data.loss, QStringLiteral("Abgasverlust"));
-    QLineSeries* efficiency = MakeSeries(data.efficiency, QStringLiteral("Wirkungsgrad"));
+    QLineSeries* loss = MakeSeries(chartData.loss, QStringLiteral("Abgasverlust"));
+    QLineSeries* efficiency = MakeSeries(chartData.efficiency, QStringLiteral("Wirkungsgrad"));
     chart->addSeries(loss);
     chart->addSeries(efficiency);
     loss->attachAxis(dates);
@@ -247,8 +247,8 @@ void TMessverlaufFrm::FillChart() {
     qint64 first = 0;
     qint64 last = 0;
     bool any = false;
-    double lossHigh = data.lossLimit.value_or(0);
-    for (const auto* points : {&data.loss, &data.efficiency}) {
+    double lossHigh = chartData.lossLimit.value_or(0);
+    for (const auto* points : {&chartData.loss, &chartData.efficiency}) {
         for (const ChartPoint& p : *points) {
             const qint64 t = PointTime(p).toMSecsSinceEpoch();
             first = any ? std::min(first, t) : t;
@@ -256,7 +256,7 @@ void TMessverlaufFrm::FillChart() {
             any = true;
         }
     }
-    for (const ChartPoint& p : data.loss) {
+    for (const ChartPoint& p : chartData.loss) {
         lossHigh = std::max(lossHigh, p.value);
     }
     constexpr qint64 kDay = 24LL * 3600 * 1000;
@@ -279,24 +279,24 @@ void TMessverlaufFrm::FillChart() {
         static_cast<int>(std::lround((lossRange.max - lossRange.min) / lossRange.step)) + 1);
     double effLow = 100;
     double effHigh = 0;
-    for (const ChartPoint& p : data.efficiency) {
+    for (const ChartPoint& p : chartData.efficiency) {
         effLow = std::min(effLow, p.value);
         effHigh = std::max(effHigh, p.value);
     }
-    const ChartAxis effRange =
-        data.efficiency.empty() ? RoundAxis(80, 100, 4) : RoundAxis(effLow - 1, effHigh + 1, 5);
+    const ChartAxis effRange = chartData.efficiency.empty() ? RoundAxis(80, 100, 4)
+                                                            : RoundAxis(effLow - 1, effHigh + 1, 5);
     efficiencyAxis->setRange(effRange.min, effRange.max);
     efficiencyAxis->setLabelFormat(QStringLiteral("%g"));
     efficiencyAxis->setTickCount(
         static_cast<int>(std::lround((effRange.max - effRange.min) / effRange.step)) + 1);
 
-    if (data.lossLimit) {
+    if (chartData.lossLimit) {
         auto* limit = new QLineSeries;
-        limit->setName(FromUtf8("Grenzwert Abgasverlust " +
-                                std::to_string(static_cast<int>(std::lround(*data.lossLimit))) +
-                                " %"));
-        limit->append(static_cast<qreal>(first - pad), *data.lossLimit);
-        limit->append(static_cast<qreal>(last + pad), *data.lossLimit);
+        limit->setName(
+            FromUtf8("Grenzwert Abgasverlust " +
+                     std::to_string(static_cast<int>(std::lround(*chartData.lossLimit))) + " %"));
+        limit->append(static_cast<qreal>(first - pad), *chartData.lossLimit);
+        limit->append(static_cast<qreal>(last + pad), *chartData.lossLimit);
         QPen pen(Qt::red);
         pen.setStyle(Qt::DashLine);
         pen.setWidth(2);
