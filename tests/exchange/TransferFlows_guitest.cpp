@@ -144,7 +144,7 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     const std::string cards = program.Dir().File("kunden.csv");
     WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
     Open(cards);
-    DataChanged = true;
+    MainFrm->Document().SetChanged(true);
     const QString title = MainFrm->TitleText();
     const TFileDialog* lastDialog = TFileDialog::LastShown();
 
@@ -152,16 +152,16 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     ComPort = 0;
     for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
         DeviceType = type;
-        SaveMode = smCancel;
+        MainFrm->Document().SetSaveMode(smCancel);
         MainFrm->PCzuMessgert1->trigger();
         QCOMPARE(TFileDialog::LastShown(), lastDialog);
         // The window is still open from the last send and starts with a fresh list.
         QCOMPARE(Lines(), QStringList{QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen")});
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(MainFrm->Document().Changed());
         QCOMPARE(MainFrm->TitleText(), title);
-        QCOMPARE(SaveMode, smOverwrite);
+        QCOMPARE(MainFrm->Document().SaveMode(), smOverwrite);
         QVERIFY(IsEmptyFile(TempCardFile));
         QVERIFY(IsEmptyFile(TempDeviceFile));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
@@ -233,8 +233,8 @@ void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
                                       : std::string("M\xFCller,Hauptstra\xDF"
                                                     "e 1,K\xF6ln\r\nB\xE4r,Weg 2,\xD6hringen\r\n"));
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(!DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(!MainFrm->Document().Changed());
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 }
@@ -287,9 +287,9 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     QCOMPARE(Cell(0, 7), Padded("B\xE4r", 20));
     QCOMPARE(Cell(0, 8), Padded("Gr\xF6\xDF", 20));
     QCOMPARE(Cell(1, 6), Padded("Weg 1", 20));
-    QCOMPARE(CardFileName, target);
+    QCOMPARE(MainFrm->Document().FileName(), target);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [ziel.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QVERIFY(Lines().contains(QStringLiteral("Daten gespeichert")));
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -329,13 +329,13 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
         // A new table: one empty card.
         QCOMPARE(CardCount(), 1);
         QCOMPARE(Cell(0, 1), std::string());
-        QCOMPARE(CardFileName, std::string());
+        QCOMPARE(MainFrm->Document().FileName(), std::string());
         QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 
     // A target that does not exist asks nothing, whatever the last answer was.
-    SaveMode = smCancel;
+    MainFrm->Document().SetSaveMode(smCancel);
     ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");
@@ -372,7 +372,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(transfer.substr(0, first.size()), first);
     QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
     QVERIFY(TransferFrm->isVisible());
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
 
     // The name the device looks for is proposed again, not the one chosen last.
@@ -395,7 +395,17 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     TFileDialog::QueueFileName(Q(mmc));
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     DialogAutomation::QueueAnswer(true);
+    // The last lines stay in view for a moment, with the window still open.
+    int heldMs = 0;
+    bool openWhileHeld = false;
+    MainFrm->SetWaits({[&](int ms) {
+                           heldMs += ms;
+                           openWhileHeld = TransferFrm->isVisible();
+                       },
+                       [](int) {}});
     MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(heldMs, 1500);
+    QVERIFY(openWhileHeld);
     QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
     QCOMPARE(DialogAutomation::PendingAnswers(), 0);
     QCOMPARE(CardCount(), 2);
@@ -407,9 +417,9 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     }
     QCOMPARE(LineCount(ReadBytes(cards)), 2);
     QCOMPARE(CardFields(ReadBytes(cards))[0][0], std::string("M\xFCller"));
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [kunden.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(Lines(), QStringList{QStringLiteral("Bearbeitung abgeschlossen")});
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -431,7 +441,7 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
     const std::string saved = program.Dir().File("neu.CSV");
-    QCOMPARE(CardFileName, saved);
+    QCOMPARE(MainFrm->Document().FileName(), saved);
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
     QCOMPARE(Cell(0, 2), std::string("Bauer"));
@@ -444,8 +454,8 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
     QCOMPARE(CardCount(), 2);
     QCOMPARE(Cell(2, 1), std::string("Ulm"));
-    QCOMPARE(CardFileName, std::string());
-    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
+    QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
@@ -466,7 +476,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
         QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     };
     auto unchanged = [&] {
-        QCOMPARE(CardFileName, cards);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
         QCOMPARE(CardCount(), 2);
         QCOMPARE(Cell(0, 2), std::string("Bauer"));
         QCOMPARE(MainFrm->TitleText(), title);
@@ -516,7 +526,7 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     Open(cards);
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
                                           QString::fromUtf8("Abelé"), Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 
     // Yes to saving the typed changes, then the save dialog is cancelled.
     DeviceType = "COM";
@@ -528,8 +538,8 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
     QCOMPARE(TFileDialog::PendingFileNames(), 0);
     QCOMPARE(Cell(0, 1), std::string("Abel\xE9"));
-    QVERIFY(DataChanged);
-    QCOMPARE(CardFileName, cards);
+    QVERIFY(MainFrm->Document().Changed());
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(ReadBytes(target), Card("Alt", "Gasse", "Bonn"));
 }
@@ -545,7 +555,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(DialogAutomation::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
 
@@ -555,7 +565,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(DialogAutomation::TakeShown().size(), 1);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
-    QCOMPARE(CardFileName, std::string());
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled());
 }

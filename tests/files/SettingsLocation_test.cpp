@@ -109,9 +109,10 @@ TEST(SettingsLocation, InstalledProgramKeepsItsSettingsInTheUserFolder) {
         ReadOnlyFolder ro(tmp.File("prog"));
         SetSettingsFileName(ChooseSettingsFile(ProgramFileWithExtension(".ini"), user));
         EXPECT_EQ(SettingsFileName(), user);
-        LoadSettings();
+        std::string cardFile;
+        LoadSettings(cardFile);
         ComPort = 3;
-        SaveSettings();
+        SaveSettings(cardFile);
     }
     SetSettingsFileName("");
     SetProgramFileName("fendro");

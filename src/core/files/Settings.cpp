@@ -48,20 +48,20 @@ void EnsureFuelDefaults(IniFile& ini) {
     }
 }
 
-void LoadSettings() {
+void LoadSettings(std::string& cardFileName) {
     IniFile ini(SettingsFileName());
     DeviceType = ini.ReadString("Main", "TypGeraet", "RV");
-    CardFileName = AnsiToUtf8(ini.ReadString("Main", "Filename", "C:\\"));
+    cardFileName = AnsiToUtf8(ini.ReadString("Main", "Filename", "C:\\"));
     MmcFileName = AnsiToUtf8(ini.ReadString("Main", "MMCFilename", "C:\\"));
     ComPort = ini.ReadInteger("Main", "COMPort", 0);
     BaudRate = ini.ReadInteger("Main", "Baudrate", 9600);
     EnsureFuelDefaults(ini);
 }
 
-void SaveSettings() {
+void SaveSettings(const std::string& cardFileName) {
     IniFile ini(SettingsFileName());
     ini.WriteString("Main", "TypGeraet", DeviceType);
-    ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(CardFileName));
+    ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(cardFileName));
     ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(MmcFileName));
     ini.WriteInteger("Main", "COMPort", ComPort);
     ini.WriteInteger("Main", "Baudrate", BaudRate);

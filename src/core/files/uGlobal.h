@@ -7,18 +7,12 @@
 
 class IniFile;
 
-enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
-
 // Settings values, mirrored from [Main] of the settings file. Paths are native (UTF-8) here and
 // Windows-1252 in the file.
 extern std::string DeviceType;
-extern std::string CardFileName;
 extern std::string MmcFileName;
 extern int ComPort;
 extern int BaudRate;
-
-extern bool DataChanged;
-extern TSaveMode SaveMode;
 
 // The program's own file; the settings and column definition files derive from it.
 void SetProgramFileName(const std::string& fileName);
@@ -34,11 +28,12 @@ void SetSettingsFileName(const std::string& fileName);
 // The column definition file beside the program.
 std::string DefinitionFileName();
 
-// Reads [Main] and completes the fuel table in the settings file.
-void LoadSettings();
+// Reads [Main] and completes the fuel table in the settings file; `cardFileName` gets the card
+// file named there, also when completing the file fails.
+void LoadSettings(std::string& cardFileName);
 // Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
 void EnsureFuelDefaults(IniFile& ini);
 // The name a fuel entry gets on the first start (Windows-1252); empty from entry 5 on.
 std::string DefaultFuelName(int entry);
-// Writes [Main].
-void SaveSettings();
+// Writes [Main], with the card file `cardFileName`.
+void SaveSettings(const std::string& cardFileName);
