@@ -14,10 +14,6 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
     SetProgramFileName(dir_.File("fendro"));
     SetSettingsFileName(std::string());
-    DeviceType = "RV";
-    MmcFileName = "C:\\";
-    ComPort = 0;
-    BaudRate = 9600;
     DialogAutomation::Enable(true);
     TFileDialog::ClearQueue();
     // The program's temporary files go into the test's folder and away with it.

@@ -4,11 +4,6 @@
 
 #include <filesystem>
 
-std::string DeviceType = "RV";
-std::string MmcFileName = "C:\\";
-int ComPort = 0;
-int BaudRate = 9600;
-
 namespace {
 std::string gProgramFileName = "fendro";
 std::string gSettingsFileName; // empty: beside the program

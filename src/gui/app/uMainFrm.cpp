@@ -3,12 +3,12 @@
 #include "gui/app/uMainFrm.h"
 
 #include "core/app/WindowTitle.h"
-#include "core/exchange/SerialLink.h"
 #include "core/files/Ansi.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/ProgramIcon.h"
+#include "gui/exchange/uTransferFrm.h"
 #include "platform/EventPump.h"
 #include "platform/TextCodec.h"
 
@@ -318,7 +318,7 @@ void TMainFrm::FormShow() {
     // A settings file that cannot be written (a read-only folder) is reported, but the window
     // is still laid out and usable.
     std::string cardFile = document_.FileName();
-    RunGuarded([&cardFile] { LoadSettings(cardFile); });
+    RunGuarded([this, &cardFile] { LoadSettings(connection_, cardFile); });
     document_.SetFileName(cardFile);
     if (!SetupGrids()) {
         return;
@@ -332,14 +332,16 @@ void TMainFrm::FormHide() {
         return;
     }
     settingsSaved_ = true;
-    RunGuarded([this] { SaveSettings(document_.FileName()); });
+    RunGuarded([this] { SaveSettings(connection_, document_.FileName()); });
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
     if (!commandsEnabled_) {
         // A command is still running inside this window's events: the close asks a transfer
         // to stop instead of pulling the window away from under it.
-        AbortRequested = true;
+        if (TransferFrm != nullptr) {
+            TransferFrm->Link().AbortRequested = true;
+        }
         event->ignore();
         return;
     }

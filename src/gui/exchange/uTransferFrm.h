@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer window: the lines of a running transfer, its Abbruch button and the keys S
-// (start) and ESC (abort), which set the request flags of the serial link.
+// (start) and ESC (abort), which set the request flags of its serial link.
 
+#include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
 
 #include <QDialog>
@@ -13,12 +14,16 @@
 class CardWindow;
 class QListWidget;
 class QPushButton;
+struct ConnectionSettings;
 
 class TTransferFrm : public QDialog, public TransferLines {
     Q_OBJECT
 public:
-    explicit TTransferFrm(QWidget* parent = nullptr);
+    // The flows and the serial link use `settings` as they are at each transfer.
+    explicit TTransferFrm(const ConnectionSettings& settings, QWidget* parent = nullptr);
     ~TTransferFrm() override;
+
+    SerialLink& Link() { return link_; }
 
     // Appends a line, scrolls to it and repaints at once, so it shows while the caller is busy.
     void AddTransferLine(const std::string& text) override;
@@ -37,9 +42,9 @@ public:
     void SendViaCom();
     // Serial device -> card table; false when the receive failed or was aborted.
     bool ReceiveViaCom();
-    // Card table -> memory-card file MmcFileName.
+    // Card table -> the settings' memory-card file.
     void WriteMmcFile();
-    // Memory-card file MmcFileName -> card table.
+    // The settings' memory-card file -> card table.
     void ReadMmcFile();
 
     QListWidget* ListBox1 = nullptr;
@@ -64,6 +69,8 @@ private:
     // The card table into the temporary card file, replacing what was there.
     void WriteTempCardFile();
 
+    const ConnectionSettings& settings_;
+    SerialLink link_;
     CardWindow* window_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "core/exchange/TransferFile.h"
 
 #include "core/files/CardDocument.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/FileErrors.h"
 #include "core/files/ScopeExit.h"
 #include "core/files/uGlobal.h"
@@ -69,8 +70,8 @@ void DiscardTempFile(const std::string& name) {
     }
 }
 
-bool ConvertsUmlauts() {
-    return DeviceType == "XQ";
+bool ConvertsUmlauts(const ConnectionSettings& settings) {
+    return settings.DeviceType == "XQ";
 }
 
 } // namespace
@@ -110,17 +111,18 @@ void TTransferFrm::SendViaCom() {
         DiscardTempFile(TempCardFile);
     });
     WriteTempCardFile();
-    BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(), PauseMs);
-    SendToDevice(TempDeviceFile);
+    BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(settings_), PauseMs);
+    link_.SendToDevice(TempDeviceFile);
 }
 
 bool TTransferFrm::ReceiveViaCom() {
     EnsureTempFiles();
     // The received data stay in the temporary files until the next transfer.
-    if (!ReceiveFromDevice(TempDeviceFile)) {
+    if (!link_.ReceiveFromDevice(TempDeviceFile)) {
         return false;
     }
-    ConvertReceivedRecords(TempDeviceFile, TempCardFile, ConvertsUmlauts(), *this, PauseMs);
+    ConvertReceivedRecords(TempDeviceFile, TempCardFile, ConvertsUmlauts(settings_), *this,
+                           PauseMs);
     window_->LoadCards(TempCardFile);
     window_->ShowFirstCard();
     return true;
@@ -130,14 +132,14 @@ void TTransferFrm::WriteMmcFile() {
     EnsureTempFiles();
     ScopeExit discard([] { DiscardTempFile(TempCardFile); });
     WriteTempCardFile();
-    ExportTransferFile(MmcFileName, TempCardFile, *this);
+    ExportTransferFile(settings_.MmcFileName, TempCardFile, *this);
     window_->ShowCardPage();
 }
 
 void TTransferFrm::ReadMmcFile() {
     EnsureTempFiles();
     ScopeExit discard([] { DiscardTempFile(TempCardFile); });
-    ImportTransferFile(MmcFileName, TempCardFile, *this, PauseMs);
+    ImportTransferFile(settings_.MmcFileName, TempCardFile, *this, PauseMs);
     window_->LoadCards(TempCardFile);
     window_->ShowFirstCard();
 }
