@@ -158,7 +158,7 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     Settings().ComPort = 0;
     for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
         Settings().DeviceType = type;
-        MainFrm->Document().SetSaveMode(smCancel);
+        MainFrm->Document().SetWriteMode(smCancel);
         MainFrm->PCzuMessgert1->trigger();
         QCOMPARE(TFileDialog::LastShown(), lastDialog);
         // The window is still open from the last send and starts with a fresh list.
@@ -167,7 +167,7 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
         QCOMPARE(MainFrm->Document().FileName(), cards);
         QVERIFY(MainFrm->Document().Changed());
         QCOMPARE(MainFrm->TitleText(), title);
-        QCOMPARE(MainFrm->Document().SaveMode(), smOverwrite);
+        QCOMPARE(MainFrm->Document().WriteMode(), smOverwrite);
         QVERIFY(IsEmptyFile(TempCardFile));
         QVERIFY(IsEmptyFile(TempDeviceFile));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
@@ -341,7 +341,7 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
     }
 
     // A target that does not exist asks nothing, whatever the last answer was.
-    MainFrm->Document().SetSaveMode(smCancel);
+    MainFrm->Document().SetWriteMode(smCancel);
     Settings().ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");

@@ -80,7 +80,7 @@ TEST(CardDocument, LoadThatCannotBeginLeavesTheTableAlone) {
     EXPECT_EQ(progressCalls, 0); // only every 25 lines
 }
 
-TEST(CardDocument, WriteFollowsTheSaveModeAndWriteToKeepsTheName) {
+TEST(CardDocument, WriteFollowsTheWriteModeAndWriteToKeepsTheName) {
     TempDir dir;
     const std::string file = dir.File("k.csv");
     WriteBytes(file, "Alt\r\n");
@@ -88,13 +88,13 @@ TEST(CardDocument, WriteFollowsTheSaveModeAndWriteToKeepsTheName) {
     doc.Cards().SetCell(0, 1, "Neu");
     doc.SetFileName(file);
 
-    doc.SetSaveMode(smCancel);
+    doc.SetWriteMode(smCancel);
     doc.Write();
     EXPECT_EQ(ReadBytes(file), "Alt\r\n");
-    doc.SetSaveMode(smAppend);
+    doc.SetWriteMode(smAppend);
     doc.Write();
     EXPECT_EQ(ReadBytes(file), "Alt\r\nNeu,,\r\n");
-    doc.SetSaveMode(smOverwrite);
+    doc.SetWriteMode(smOverwrite);
     doc.Write();
     EXPECT_EQ(ReadBytes(file), "Neu,,\r\n");
 

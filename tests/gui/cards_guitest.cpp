@@ -262,7 +262,7 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     TUeberschreibFrm::QueueAnswer(smCancel);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), old);
-    QCOMPARE(MainFrm->Document().SaveMode(), smCancel);
+    QCOMPARE(MainFrm->Document().WriteMode(), smCancel);
     QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [k.csv]"));
 

@@ -43,5 +43,5 @@ bool TCardDocument::Load(const std::string& fileName, const LoadHooks& hooks) {
 }
 
 void TCardDocument::WriteTo(const std::string& fileName) const {
-    WriteCards(fileName, cards_, saveMode_);
+    WriteCards(fileName, cards_, writeMode_);
 }

@@ -41,15 +41,15 @@ public:
     void SetChanged(bool changed) { changed_ = changed; }
 
     // How the next write treats an existing file: the answer of the file-exists question.
-    TSaveMode SaveMode() const { return saveMode_; }
-    void SetSaveMode(TSaveMode mode) { saveMode_ = mode; }
+    TSaveMode WriteMode() const { return writeMode_; }
+    void SetWriteMode(TSaveMode mode) { writeMode_ = mode; }
 
     // Replaces the cards by the lines of `fileName`. False, with the table as it was, when the
     // file cannot be read or `hooks.prepare` says no. Throws EInOutError when the file exists
     // but reading it fails.
     bool Load(const std::string& fileName, const LoadHooks& hooks = {});
 
-    // Writes the cards to the document's file by the save mode. Throws EInOutError.
+    // Writes the cards to the document's file by the write mode. Throws EInOutError.
     void Write() const { WriteTo(fileName_); }
     // The same into another file; the document still belongs to its own.
     void WriteTo(const std::string& fileName) const;
@@ -63,6 +63,6 @@ private:
     CardTable cards_;
     std::string fileName_;
     bool changed_ = false;
-    TSaveMode saveMode_ = smAppend;
+    TSaveMode writeMode_ = smAppend;
     KnownFile onDisk_;
 };

@@ -75,7 +75,7 @@ public:
     void SaveCardFileAs();
     // Loads the document's file; false when it names no file, and the table is then unchanged.
     bool LoadCardFile();
-    // Writes the document by its save mode, asking for a name when it has none. False when
+    // Writes the document by its write mode, asking for a name when it has none. False when
     // nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();

@@ -86,23 +86,23 @@ bool TMainFrm::LoadCards(const std::string& fileName) {
 bool TMainFrm::WriteCardFile() {
     TCardDocument& doc = document_;
     if (!FileExists(doc.FileName())) {
-        doc.SetSaveMode(smOverwrite);
+        doc.SetWriteMode(smOverwrite);
     }
     if (doc.FileName().empty()) {
         // A name chosen here may be an existing file; it is not overwritten without asking.
         if (AskCardFileName() && FileExists(doc.FileName())) {
-            doc.SetSaveMode(UeberschreibFrm->Ask());
+            doc.SetWriteMode(UeberschreibFrm->Ask());
         }
     }
     if (doc.FileName().empty()) {
         ShowMsg(QStringLiteral("Dateiname fehlt"));
         return false;
     }
-    if (doc.SaveMode() == smCancel) {
+    if (doc.WriteMode() == smCancel) {
         return false;
     }
     // In a shared folder a colleague may have saved cards since; overwriting would drop them.
-    if (doc.SaveMode() == smOverwrite && doc.ChangedOnDisk() &&
+    if (doc.WriteMode() == smOverwrite && doc.ChangedOnDisk() &&
         !AskYesNo(ChangedOnDiskQuestion(doc.FileName()), QStringLiteral("Datei geändert"))) {
         return false;
     }
@@ -175,7 +175,7 @@ void TMainFrm::SaveCardFile() {
         SaveCardFileAs();
         return;
     }
-    document_.SetSaveMode(UeberschreibFrm->Ask());
+    document_.SetWriteMode(UeberschreibFrm->Ask());
     const bool written = WriteCardFile();
     SetTitleWithName(document_.FileName());
     // After "Abbruch" the typed changes are still unsaved.
@@ -196,9 +196,9 @@ void TMainFrm::SaveCardFileAs() {
     const std::string previous = document_.FileName();
     document_.SetFileName(ToUtf8(SaveDialog1.FileName));
     if (FileExists(document_.FileName())) {
-        document_.SetSaveMode(UeberschreibFrm->Ask());
+        document_.SetWriteMode(UeberschreibFrm->Ask());
     } else {
-        document_.SetSaveMode(smOverwrite);
+        document_.SetWriteMode(smOverwrite);
     }
     bool written = false;
     try {

@@ -124,7 +124,7 @@ void TMainFrm::MessgertzuPC1Click() {
     }
 
     doc.SetFileName(target);
-    doc.SetSaveMode(answer);
+    doc.SetWriteMode(answer);
     const bool written = WriteCardFile();
     ShowCardPage();
     if (!written) {

@@ -89,7 +89,7 @@ void ForgetTransferTempFiles() {
 void TTransferFrm::WriteTempCardFile() {
     // The table goes out whole, whatever the last answer to the file-exists question was.
     TCardDocument& doc = window_->Document();
-    doc.SetSaveMode(smOverwrite);
+    doc.SetWriteMode(smOverwrite);
     doc.WriteTo(TempCardFile);
 }
 
