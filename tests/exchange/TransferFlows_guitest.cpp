@@ -7,6 +7,7 @@
 #include "exchange/ExchangeTestSupport.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
@@ -40,6 +41,11 @@ QString Q(const std::string& s) {
 
 std::string Cell(int col, int row) {
     return MainFrm->Cards().Cell(col, row);
+}
+
+// The main window's connection settings, which choose the route.
+ConnectionSettings& Settings() {
+    return MainFrm->Connection();
 }
 
 int CardCount() {
@@ -144,24 +150,24 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     const std::string cards = program.Dir().File("kunden.csv");
     WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
     Open(cards);
-    DataChanged = true;
+    MainFrm->Document().SetChanged(true);
     const QString title = MainFrm->TitleText();
     const TFileDialog* lastDialog = TFileDialog::LastShown();
 
     // Port 0 never opens, so each send ends at once with the line of the serial link.
-    ComPort = 0;
+    Settings().ComPort = 0;
     for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
-        DeviceType = type;
-        SaveMode = smCancel;
+        Settings().DeviceType = type;
+        MainFrm->Document().SetWriteMode(smCancel);
         MainFrm->PCzuMessgert1->trigger();
         QCOMPARE(TFileDialog::LastShown(), lastDialog);
         // The window is still open from the last send and starts with a fresh list.
         QCOMPARE(Lines(), QStringList{QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen")});
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(MainFrm->Document().Changed());
         QCOMPARE(MainFrm->TitleText(), title);
-        QCOMPARE(SaveMode, smOverwrite);
+        QCOMPARE(MainFrm->Document().WriteMode(), smOverwrite);
         QVERIFY(IsEmptyFile(TempCardFile));
         QVERIFY(IsEmptyFile(TempDeviceFile));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
@@ -193,8 +199,8 @@ void TransferFlowsTest::temporaryFilesStayOurs() {
     WriteBytes(victim, "keep me");
     std::filesystem::remove(card);
     std::filesystem::create_symlink(victim, card);
-    ComPort = 0;
-    DeviceType = "COM";
+    Settings().ComPort = 0;
+    Settings().DeviceType = "COM";
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(ReadBytes(victim), std::string("keep me"));
     QVERIFY(TempCardFile != card);
@@ -211,9 +217,9 @@ void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
                            "K\xF6ln") +
                           Card("B\xE4r", "Weg 2", "\xD6hringen"));
     Open(cards);
-    ComPort = kCom;
+    Settings().ComPort = kCom;
     for (const bool xq : {true, false}) {
-        DeviceType = xq ? "XQ" : "COM";
+        Settings().DeviceType = xq ? "XQ" : "COM";
         const std::string names = program.Dir().File(xq ? "names-xq.txt" : "names-com.txt");
         DeviceSimulator sim(program.SettingsFile(), kCom,
                             {QStringLiteral("receive"), QStringLiteral("--once"),
@@ -233,8 +239,8 @@ void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
                                       : std::string("M\xFCller,Hauptstra\xDF"
                                                     "e 1,K\xF6ln\r\nB\xE4r,Weg 2,\xD6hringen\r\n"));
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(!DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(!MainFrm->Document().Changed());
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 }
@@ -258,8 +264,8 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     Open(cards);
     MainFrm->SetCurrentCell(0, 2);
 
-    ComPort = kCom;
-    DeviceType = "XQ";
+    Settings().ComPort = kCom;
+    Settings().DeviceType = "XQ";
     DeviceSimulator sim(program.SettingsFile(), kCom,
                         {QStringLiteral("send"), QStringLiteral("--once"), QStringLiteral("--file"),
                          Q(program.Dir().File("device.raw")), QStringLiteral("--delay"),
@@ -287,9 +293,9 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     QCOMPARE(Cell(0, 7), Padded("B\xE4r", 20));
     QCOMPARE(Cell(0, 8), Padded("Gr\xF6\xDF", 20));
     QCOMPARE(Cell(1, 6), Padded("Weg 1", 20));
-    QCOMPARE(CardFileName, target);
+    QCOMPARE(MainFrm->Document().FileName(), target);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [ziel.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QVERIFY(Lines().contains(QStringLiteral("Daten gespeichert")));
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -304,8 +310,8 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
     const std::string target = program.Dir().File("ziel.csv");
     const std::string before = Card("Alt", "Gasse", "Bonn") + "kaputt,\r\n";
     WriteBytes(target, before);
-    ComPort = kCom;
-    DeviceType = "COM";
+    Settings().ComPort = kCom;
+    Settings().DeviceType = "COM";
     // A device that never sends: the user gives up with ESC, then by closing the main window.
     DeviceSimulator sim(program.SettingsFile(), kCom,
                         {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("3"),
@@ -329,14 +335,14 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
         // A new table: one empty card.
         QCOMPARE(CardCount(), 1);
         QCOMPARE(Cell(0, 1), std::string());
-        QCOMPARE(CardFileName, std::string());
+        QCOMPARE(MainFrm->Document().FileName(), std::string());
         QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 
     // A target that does not exist asks nothing, whatever the last answer was.
-    SaveMode = smCancel;
-    ComPort = 0;
+    MainFrm->Document().SetWriteMode(smCancel);
+    Settings().ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");
     TFileDialog::QueueFileName(Q(missing));
@@ -356,7 +362,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
                                  Card("Bauer", "Weg 2", "Hof");
     WriteBytes(cards, original);
     Open(cards);
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
 
     const std::string mmc = program.Dir().File("eigene.TXT");
     TFileDialog::QueueFileName(Q(mmc));
@@ -364,7 +370,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog2);
     QVERIFY(MainFrm->SaveDialog2.OverwritePrompt);
     QCOMPARE(MainFrm->SaveDialog2.DefaultExt, QStringLiteral("TXT"));
-    QCOMPARE(MmcFileName, mmc);
+    QCOMPARE(Settings().MmcFileName, mmc);
     const std::string transfer = ReadBytes(mmc);
     QCOMPARE(LineCount(transfer), 2);
     const std::string first = std::string(36, ',') + "M\xFCller,Hauptstra\xDF"
@@ -372,7 +378,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(transfer.substr(0, first.size()), first);
     QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
     QVERIFY(TransferFrm->isVisible());
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
 
     // The name the device looks for is proposed again, not the one chosen last.
@@ -395,7 +401,17 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     TFileDialog::QueueFileName(Q(mmc));
     TUeberschreibFrm::QueueAnswer(smOverwrite);
     DialogAutomation::QueueAnswer(true);
+    // The last lines stay in view for a moment, with the window still open.
+    int heldMs = 0;
+    bool openWhileHeld = false;
+    MainFrm->SetWaits({[&](int ms) {
+                           heldMs += ms;
+                           openWhileHeld = TransferFrm->isVisible();
+                       },
+                       [](int) {}});
     MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(heldMs, 1500);
+    QVERIFY(openWhileHeld);
     QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
     QCOMPARE(DialogAutomation::PendingAnswers(), 0);
     QCOMPARE(CardCount(), 2);
@@ -407,9 +423,9 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     }
     QCOMPARE(LineCount(ReadBytes(cards)), 2);
     QCOMPARE(CardFields(ReadBytes(cards))[0][0], std::string("M\xFCller"));
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [kunden.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(Lines(), QStringList{QStringLiteral("Bearbeitung abgeschlossen")});
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -419,7 +435,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
 
 void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     ProgramUnderTest program;
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string mmc = program.Dir().File("T7QKX.TXT");
     WriteBytes(mmc, TransferLineForCard({"Abel", "Weg 1", "Ulm"}, 3) + "\r\n" +
                         TransferLineForCard({"Bauer", "Weg 2", "Hof"}, 3) + "\r\n");
@@ -431,7 +447,7 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
     const std::string saved = program.Dir().File("neu.CSV");
-    QCOMPARE(CardFileName, saved);
+    QCOMPARE(MainFrm->Document().FileName(), saved);
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
     QCOMPARE(Cell(0, 2), std::string("Bauer"));
@@ -444,8 +460,8 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
     QCOMPARE(CardCount(), 2);
     QCOMPARE(Cell(2, 1), std::string("Ulm"));
-    QCOMPARE(CardFileName, std::string());
-    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
+    QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
@@ -466,7 +482,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
         QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     };
     auto unchanged = [&] {
-        QCOMPARE(CardFileName, cards);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
         QCOMPARE(CardCount(), 2);
         QCOMPARE(Cell(0, 2), std::string("Bauer"));
         QCOMPARE(MainFrm->TitleText(), title);
@@ -475,7 +491,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     };
 
     for (const char* type : {"COM", "MMC"}) {
-        DeviceType = type;
+        Settings().DeviceType = type;
         // A cancelled file dialog only shows the first card's values again.
         showSecondCard();
         TFileDialog::QueueFileName(QString());
@@ -487,7 +503,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     QCOMPARE(MainFrm->SaveDialog1.FileName, Q(cards));
 
     // "Abbruch" for the serial target and for the current card file ends the command at once.
-    DeviceType = "COM";
+    Settings().DeviceType = "COM";
     showSecondCard();
     TFileDialog::QueueFileName(Q(target));
     TUeberschreibFrm::QueueAnswer(smCancel);
@@ -495,7 +511,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
 
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string mmc = program.Dir().File("T7QKX.TXT");
     WriteBytes(mmc, TransferLineForCard({"Neu", "Weg", "Ort"}, 3) + "\r\n");
     TFileDialog::QueueFileName(Q(mmc));
@@ -503,7 +519,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
-    QCOMPARE(MmcFileName, mmc);
+    QCOMPARE(Settings().MmcFileName, mmc);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
 }
 
@@ -516,10 +532,10 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     Open(cards);
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
                                           QString::fromUtf8("Abelé"), Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 
     // Yes to saving the typed changes, then the save dialog is cancelled.
-    DeviceType = "COM";
+    Settings().DeviceType = "COM";
     TFileDialog::QueueFileName(Q(target));
     TUeberschreibFrm::QueueAnswer(smAppend);
     DialogAutomation::QueueAnswer(true);
@@ -528,8 +544,8 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
     QCOMPARE(TFileDialog::PendingFileNames(), 0);
     QCOMPARE(Cell(0, 1), std::string("Abel\xE9"));
-    QVERIFY(DataChanged);
-    QCOMPARE(CardFileName, cards);
+    QVERIFY(MainFrm->Document().Changed());
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(ReadBytes(target), Card("Alt", "Gasse", "Bonn"));
 }
@@ -539,13 +555,13 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     const std::string cards = program.Dir().File("kunden.csv");
     WriteBytes(cards, Card("Abel", "Weg 1", "Ulm"));
     Open(cards);
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string unreachable = program.Dir().File("fehlt/T7QKX.TXT");
     TFileDialog::QueueFileName(Q(unreachable));
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(DialogAutomation::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
 
@@ -555,7 +571,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(DialogAutomation::TakeShown().size(), 1);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
-    QCOMPARE(CardFileName, std::string());
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled());
 }

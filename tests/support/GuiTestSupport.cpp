@@ -14,19 +14,14 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
     SetProgramFileName(dir_.File("fendro"));
     SetSettingsFileName(std::string());
-    DeviceType = "RV";
-    CardFileName.clear();
-    MmcFileName = "C:\\";
-    ComPort = 0;
-    BaudRate = 9600;
-    DataChanged = false;
-    SaveMode = smAppend;
     DialogAutomation::Enable(true);
     TFileDialog::ClearQueue();
     // The program's temporary files go into the test's folder and away with it.
     const QByteArray tmpdir = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(dir_.Path()));
     CreateForms();
+    // The waits that are there for the user's eyes would only slow the tests down.
+    MainFrm->SetWaits({[](int) {}, [](int) {}});
     if (tmpdir.isNull()) {
         qunsetenv("TMPDIR");
     } else {

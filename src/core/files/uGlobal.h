@@ -1,24 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Program-wide state and the names of the files beside the program.
+// The names of the files beside the program, and reading and writing the settings file.
 
 #include <string>
 
 class IniFile;
-
-enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
-
-// Settings values, mirrored from [Main] of the settings file. Paths are native (UTF-8) here and
-// Windows-1252 in the file.
-extern std::string DeviceType;
-extern std::string CardFileName;
-extern std::string MmcFileName;
-extern int ComPort;
-extern int BaudRate;
-
-extern bool DataChanged;
-extern TSaveMode SaveMode;
+struct ConnectionSettings;
 
 // The program's own file; the settings and column definition files derive from it.
 void SetProgramFileName(const std::string& fileName);
@@ -34,11 +22,12 @@ void SetSettingsFileName(const std::string& fileName);
 // The column definition file beside the program.
 std::string DefinitionFileName();
 
-// Reads [Main] and completes the fuel table in the settings file.
-void LoadSettings();
+// Reads [Main] into `connection` and `cardFileName` (the card file named there), then completes
+// the fuel table in the settings file; the values are read also when completing it fails.
+void LoadSettings(ConnectionSettings& connection, std::string& cardFileName);
 // Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
 void EnsureFuelDefaults(IniFile& ini);
 // The name a fuel entry gets on the first start (Windows-1252); empty from entry 5 on.
 std::string DefaultFuelName(int entry);
-// Writes [Main].
-void SaveSettings();
+// Writes [Main]: `connection` and the card file `cardFileName`.
+void SaveSettings(const ConnectionSettings& connection, const std::string& cardFileName);

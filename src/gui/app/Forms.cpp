@@ -14,10 +14,11 @@ void CreateForms() {
     // The transfer module's temporary files exist before any window does.
     MakeTransferTempFiles();
     MainFrm = new TMainFrm;
-    VerbFrm = new TVerbFrm(MainFrm);
-    SuchFrm = new TSuchFrm(MainFrm);
+    VerbFrm = new TVerbFrm(MainFrm->Connection(), MainFrm);
+    SuchFrm = new TSuchFrm(*MainFrm, MainFrm);
     BrennFrm = new TBrennFrm(MainFrm);
-    TransferFrm = new TTransferFrm(MainFrm);
+    TransferFrm = new TTransferFrm(MainFrm->Connection(), MainFrm);
+    TransferFrm->SetCardWindow(MainFrm);
     ProgressFrm = new TProgressFrm(MainFrm);
     UeberschreibFrm = new TUeberschreibFrm(MainFrm);
 }

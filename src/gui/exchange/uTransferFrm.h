@@ -2,40 +2,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer window: the lines of a running transfer, its Abbruch button and the keys S
-// (start) and ESC (abort), which set the request flags of the serial link.
+// (start) and ESC (abort), which set the request flags of its serial link.
 
+#include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
 
 #include <QDialog>
 
 #include <string>
 
+class CardWindow;
 class QListWidget;
 class QPushButton;
+struct ConnectionSettings;
 
 class TTransferFrm : public QDialog, public TransferLines {
     Q_OBJECT
 public:
-    explicit TTransferFrm(QWidget* parent = nullptr);
+    // The flows and the serial link use `settings` as they are at each transfer.
+    explicit TTransferFrm(const ConnectionSettings& settings, QWidget* parent = nullptr);
     ~TTransferFrm() override;
+
+    SerialLink& Link() { return link_; }
 
     // Appends a line, scrolls to it and repaints at once, so it shows while the caller is busy.
     void AddTransferLine(const std::string& text) override;
     // Replaces the last line and scrolls to it.
     void ReplaceTransferLine(const std::string& text) override;
 
+    // The window whose cards the flows below send and receive; needed before they run.
+    void SetCardWindow(CardWindow* window) { window_ = window; }
+
     // Shows the window with an empty message list, also when it is still open from before.
     void ShowForTransfer();
 
-    // The flows of the two transfer commands (uTransferFrmFlows.cpp). Each borrows CardFileName
-    // for the temporary card file and gives it back on every way out.
+    // The flows of the two transfer commands (uTransferFrmFlows.cpp). The cards travel through
+    // the temporary card file; the table keeps the file it belongs to.
     // Card table -> serial device.
     void SendViaCom();
     // Serial device -> card table; false when the receive failed or was aborted.
     bool ReceiveViaCom();
-    // Card table -> memory-card file MmcFileName.
+    // Card table -> the settings' memory-card file.
     void WriteMmcFile();
-    // Memory-card file MmcFileName -> card table.
+    // The settings' memory-card file -> card table.
     void ReadMmcFile();
 
     QListWidget* ListBox1 = nullptr;
@@ -57,6 +66,12 @@ private:
     bool FormKeyPress(QKeyEvent* event);
     void Button1Click();
     void FormCloseQuery();
+    // The card table into the temporary card file, replacing what was there.
+    void WriteTempCardFile();
+
+    const ConnectionSettings& settings_;
+    SerialLink link_;
+    CardWindow* window_ = nullptr;
 };
 
 extern TTransferFrm* TransferFrm;
