@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/certificate/FactProposal.h"
 #include "core/certificate/Verdict.h"
+#include "core/files/Utf8Path.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 CardTable::Row Row(const std::string& name, const std::string& date, const std::string& output) {
@@ -35,4 +39,22 @@ TEST(FactProposal, TheSameCustomersMostRecentEarlierCardWithFacts) {
                               "31.12.2023,23:59,,,,,,,,,,24.5,V,N,,\r\n");
     EXPECT_EQ(proposer.Result()->values[0], "24.5");
     EXPECT_EQ(proposer.Result()->values[1], "V");
+}
+
+TEST(FactProposal, CardFolderPassesOverFilesItCannotUse) {
+    TempDir dir;
+    const std::string card = ",Weg 1,Ulm,,,,,,,,,,,,01.02.2023,10:00,,,,,,,,,,";
+    // Sorted first: a file without read rights must not end the search.
+    WriteBytes(dir.File("a.csv"), "Meier" + card + "\r\n");
+    std::filesystem::permissions(PathFromUtf8(dir.File("a.csv")), std::filesystem::perms::none);
+    WriteBytes(dir.File("b.csv"), std::string("Meier\0", 6) + card + "99.0\r\n");
+    WriteBytes(dir.File("open.csv"), "Meier" + card + "77.0\r\n");
+    WriteBytes(dir.File("z.csv"), "Meier" + card + "24.5\r\n");
+
+    FactProposer proposer(Row("Meier", "05.03.2024", ""));
+    proposer.ConsiderCardFolder(dir.Path(), dir.File("open.csv"));
+    std::filesystem::permissions(PathFromUtf8(dir.File("a.csv")),
+                                 std::filesystem::perms::owner_all);
+    ASSERT_TRUE(proposer.Result());
+    EXPECT_EQ(proposer.Result()->values[0], "24.5");
 }

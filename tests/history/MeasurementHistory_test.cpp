@@ -157,7 +157,7 @@ TEST(MeasurementHistory, BadFilesAreSkippedAndNamedInOneLine) {
 #endif
     {
         WriteBytes(dir.File("huge.csv"), Line(Card("M\xFCller", "6.0", "01.01.2020")));
-        std::filesystem::resize_file(dir.File("huge.csv"), kMaxHistoryFileBytes + 1);
+        std::filesystem::resize_file(dir.File("huge.csv"), kMaxCardFileBytes + 1);
     }
     const History h = GatherHistory(kMueller, nullptr, "", dir.Path(), 25);
 #ifdef _WIN32

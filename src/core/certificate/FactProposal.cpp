@@ -4,6 +4,7 @@
 
 #include "core/certificate/Verdict.h"
 #include "core/files/CardFile.h"
+#include "core/files/CardFolder.h"
 
 #include <limits>
 #include <vector>
@@ -68,4 +69,13 @@ void FactProposer::ConsiderCardFile(std::string_view data) {
         row.assign(fields.begin(), fields.begin() + n);
         Consider(row);
     });
+}
+
+void FactProposer::ConsiderCardFolder(const std::string& folder, const std::string& except) {
+    std::string data;
+    for (const std::string& file : CardFilesIn(folder, except)) {
+        if (!ReadFolderCardFile(file, data)) {
+            ConsiderCardFile(data);
+        }
+    }
 }

@@ -32,6 +32,9 @@ public:
     void Consider(const CardTable::Row& candidate);
     // Every card of a card file's bytes.
     void ConsiderCardFile(std::string_view data);
+    // Every card of the card files of `folder` but `except` (the open file, whose table was
+    // considered); files that cannot be read or are no card files are passed over.
+    void ConsiderCardFolder(const std::string& folder, const std::string& except);
 
     const std::optional<ProposedFacts>& Result() const { return best_; }
 

@@ -2,21 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/history/MeasurementHistory.h"
 
-#include "core/files/AtomicFile.h"
 #include "core/files/CardFile.h"
-#include "core/files/FileErrors.h"
 #include "core/files/PlantFacts.h"
 #include "core/files/Trimmed.h"
 #include "core/files/Utf8Path.h"
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <tuple>
 #include <unordered_set>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -39,19 +32,6 @@ std::string MeasurementKey(const CardTable::Row& row) {
     return key;
 }
 
-bool IsCardFileName(const fs::path& p) {
-    const std::string ext = p.extension().string();
-    return ext == ".csv" || ext == ".CSV";
-}
-
-bool SameFile(const fs::path& a, const std::string& b) {
-    if (b.empty()) {
-        return false;
-    }
-    std::error_code ec;
-    return fs::equivalent(a, PathFromUtf8(b), ec) && !ec;
-}
-
 class Gatherer {
 public:
     Gatherer(const CustomerKey& customer, int colCount)
@@ -70,25 +50,9 @@ public:
 
     // A file that cannot be read, is no card file or is too large goes to the skipped list.
     void AddFile(const std::string& fileName, const std::function<void()>& tick) {
-        std::error_code ec;
-        const auto size = fs::file_size(PathFromUtf8(fileName), ec);
-        if (!ec && size > static_cast<std::uintmax_t>(kMaxHistoryFileBytes)) {
-            history_.skipped.push_back({fileName, SkipReason::TooLarge});
-            return;
-        }
         std::string data;
-        try {
-            if (!ReadWholeFile(fileName, data)) {
-                history_.skipped.push_back({fileName, SkipReason::Unreadable});
-                return;
-            }
-        } catch (const EInOutError&) {
-            history_.skipped.push_back({fileName, SkipReason::Unreadable});
-            return;
-        }
-        // Card files are text; a NUL byte means a program's or a UTF-16 file.
-        if (std::memchr(data.data(), 0, data.size()) != nullptr) {
-            history_.skipped.push_back({fileName, SkipReason::NotCardFile});
+        if (const auto skip = ReadFolderCardFile(fileName, data)) {
+            history_.skipped.push_back({fileName, *skip});
             return;
         }
         ++history_.filesRead;
@@ -165,24 +129,6 @@ private:
 
 } // namespace
 
-std::vector<std::string> CardFilesIn(const std::string& folder, const std::string& except) {
-    std::vector<std::string> files;
-    if (folder.empty()) {
-        return files;
-    }
-    std::error_code ec;
-    for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const fs::path& p = it->path();
-        std::error_code typeEc;
-        if (IsCardFileName(p) && !it->is_directory(typeEc) && !SameFile(p, except)) {
-            files.push_back(Utf8FromPath(p));
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 History GatherHistory(const CustomerKey& customer, const CardTable* openTable,
                       const std::string& openFileName, const std::string& folder, int colCount,
                       const HistoryProgress& progress) {
@@ -207,14 +153,6 @@ History GatherHistory(const CustomerKey& customer, const CardTable* openTable,
         progress(total, total);
     }
     return gatherer.Finish();
-}
-
-std::string FolderOf(const std::string& cardFileName) {
-    if (cardFileName.empty()) {
-        return std::string();
-    }
-    const fs::path parent = fs::absolute(PathFromUtf8(cardFileName)).parent_path();
-    return Utf8FromPath(parent);
 }
 
 std::optional<double> HistoryLossLimit(const History& history) {

@@ -4,6 +4,7 @@
 // A customer's measurements: the cards of the customer in the open table and in every card file
 // of a folder, the same measurement found twice kept once, newest first.
 
+#include "core/files/CardFolder.h"
 #include "core/files/CardTable.h"
 #include "core/files/Customer.h"
 #include "core/history/CardDate.h"
@@ -22,13 +23,6 @@ struct HistoryEntry {
     int minutes = -1; // time of day, -1 when the card has none
 };
 
-enum class SkipReason { Unreadable, NotCardFile, TooLarge };
-
-struct SkippedFile {
-    std::string file; // UTF-8 path
-    SkipReason reason;
-};
-
 struct History {
     CustomerKey customer;
     std::vector<HistoryEntry> entries; // newest first
@@ -37,25 +31,16 @@ struct History {
     int filesRead = 0;
 };
 
-// A file larger than this is not read: 64 MiB hold some 400,000 cards.
-constexpr long long kMaxHistoryFileBytes = 64LL << 20;
-
 // Called between files and now and then within one with the files done and the files in all.
 using HistoryProgress = std::function<void(int filesDone, int filesTotal)>;
 
-// The card files (*.csv, *.CSV) of `folder` in name order, without `except` (the open file,
-// which is read from the table instead). Empty for an empty or unreadable folder.
-std::vector<std::string> CardFilesIn(const std::string& folder, const std::string& except);
-
 // The history of `customer` from `openTable` (null for none; `openFileName` is the file it came
-// from, if any) and the card files of `folder` (none when empty). Files are read as "Öffnen..."
-// reads them, `colCount` columns a card but at least up to the boiler facts.
+// from, if any) and the card files of `folder` (none when empty; see CardFolder.h for the files
+// passed over). Files are read as "Öffnen..." reads them, `colCount` columns a card but at least
+// up to the boiler facts.
 History GatherHistory(const CustomerKey& customer, const CardTable* openTable,
                       const std::string& openFileName, const std::string& folder, int colCount,
                       const HistoryProgress& progress = {});
-
-// The folder of a card file; empty for a table without a file.
-std::string FolderOf(const std::string& cardFileName);
 
 // The limit of the flue-gas loss for the customer's boiler, from the newest card that has a
 // nominal heat output.

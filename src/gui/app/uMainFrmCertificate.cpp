@@ -5,6 +5,7 @@
 #include "core/certificate/CertificatePage.h"
 #include "core/certificate/FactProposal.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/CardFolder.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 #include "core/printing/PrintLayout.h"
@@ -16,8 +17,6 @@
 #include "gui/certificate/uBetriebFrm.h"
 #include "platform/TextCodec.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTableView>
 
 namespace {
@@ -27,8 +26,8 @@ CertificateContext LoadCertificateContext() {
     return CertificateContext{ReadSweepBusiness(ini), ReadFuelNames(ini)};
 }
 
-// The customer's most recent earlier facts: first the open table, then every card file in the
-// folder of the card file.
+// The customer's most recent earlier facts: first the open table, then every other card file in
+// the folder of the card file.
 std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row,
                                           const std::string& cardFileName) {
     FactProposer proposer(table.RowAt(row));
@@ -37,18 +36,9 @@ std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row,
             proposer.Consider(table.RowAt(r));
         }
     }
-    const QFileInfo cardFile(FromUtf8(cardFileName));
-    const QDir folder = cardFile.absoluteDir();
     // Only the folder of a card file that exists: the default name "C:\" names no folder.
-    if (FileExists(cardFileName) && folder.exists()) {
-        const QStringList files =
-            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
-        for (const QString& name : files) {
-            std::string data;
-            if (ReadWholeFile(ToUtf8(folder.filePath(name)), data)) {
-                proposer.ConsiderCardFile(data);
-            }
-        }
+    if (FileExists(cardFileName)) {
+        proposer.ConsiderCardFolder(FolderOf(cardFileName), cardFileName);
     }
     return proposer.Result();
 }
