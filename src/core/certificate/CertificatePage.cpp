@@ -6,6 +6,7 @@
 #include "core/certificate/Verdict.h"
 #include "core/files/Ansi.h"
 #include "core/files/CardTable.h"
+#include "core/files/Trimmed.h"
 #include "core/printing/PrintLayout.h"
 
 const char* const kCertificateTitle = "Messbescheinigung";
@@ -21,12 +22,6 @@ constexpr int kSmallLine = 36;
 // The page needs room for the content above the signature lines.
 constexpr int kMinPageHeight = 2400;
 constexpr int kMinPageWidth = 1400;
-
-std::string Trimmed(const std::string& s) {
-    const size_t b = s.find_first_not_of(' ');
-    const size_t e = s.find_last_not_of(' ');
-    return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-}
 
 class PageWriter {
 public:
@@ -177,10 +172,10 @@ void DrawPage(PageWriter& w, const CardTable& table, int row, const CertificateC
     w.Text((w.Left() + w.Right()) / 2 - c.TextWidth(subtitle) / 2, subtitle);
     w.Skip(kLine);
 
-    const std::string fuel = Trimmed(AnsiToUtf8(table.Cell(kColFuel, row)));
+    const std::string fuel(Trimmed(AnsiToUtf8(table.Cell(kColFuel, row))));
     const FuelKind kind = ClassifyFuel(table.Cell(kColFuel, row), ctx.fuelNames);
-    const std::string date = Trimmed(table.Cell(kColDate, row));
-    const std::string time = Trimmed(table.Cell(kColTime, row));
+    const std::string date(Trimmed(table.Cell(kColDate, row)));
+    const std::string time(Trimmed(table.Cell(kColTime, row)));
     w.Heading("Betreiber der Anlage");
     w.Pairs({{"Name", AnsiToUtf8(Trimmed(table.Cell(0, row)))},
              {"Messung am", date.empty() ? "–" : AnsiToUtf8(date)},
