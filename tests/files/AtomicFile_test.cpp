@@ -208,6 +208,22 @@ TEST(AtomicFile, OnlyFilesTheUserMayWriteAreWritten) {
     EXPECT_FALSE(fs::exists(dir.File("neu.csv")));
 }
 
+TEST(AtomicFile, AReplaceThatIsDoneIsNoFailureThoughTheFolderCannotBeSynced) {
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);
+    const std::string folder = dir.File("karten");
+    fs::create_directory(PathFromUtf8(folder));
+    const std::string f = folder + "/karten.csv";
+    WriteBytes(f, "alt");
+    ::chmod(f.c_str(), 0666);
+    // New files and renames need no read right on the folder; opening it for the sync does.
+    ::chmod(folder.c_str(), 0333);
+    const int rc = InChild([&] { ReplaceFileContents(f, "neu"); });
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_EQ(rc, kWritten);
+    EXPECT_EQ(ReadBytes(f), "neu");
+}
+
 TEST(AtomicFile, StreamsAndDevicesAreWrittenIntoNeverReplaced) {
     TempDir dir;
     const std::string fifo = dir.File("rohr");

@@ -52,23 +52,15 @@ void WriteIntoTarget(const fs::path& target, const std::string& contents, bool r
     }
 }
 
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
-}
-
-// The rename is only on disk once the folder is; file systems that cannot sync a folder say so
-// with EINVAL and keep their own order.
-bool SyncFolder(const fs::path& folder) {
+// The rename is only on disk once the folder is. Best effort: file systems that cannot sync a
+// folder keep their own order, and the new contents are in place by then anyway.
+void SyncFolder(const fs::path& folder) {
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
     }
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
-    ::close(fd);
-    return ok;
 }
 
 } // namespace
@@ -93,13 +85,16 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
     }
     const fs::path target = ResolveLink(given);
 
-    // Exclusive creation, so that no other file of the same name is ever taken over; private
-    // until complete.
+    // Exclusive creation, so that no other file of the same name is ever taken over. The copy
+    // of an existing file is private until complete; a new file gets from the system the rights
+    // of new files (umask, the folder's default ACL), with no need to ask for the process-wide
+    // umask, which other threads may be creating files under.
+    const mode_t createMode = exists ? 0600 : 0666;
     fs::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = TempNameFor(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
@@ -118,7 +113,7 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
             (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
         }
     }
-    ok = ok && ::fchmod(fd, exists ? (st.st_mode & 07777) : NewFileMode()) == 0;
+    ok = ok && (!exists || ::fchmod(fd, st.st_mode & 07777) == 0);
     ok = ok && (!syncToDisk || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
@@ -126,7 +121,9 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
         ::unlink(temp.c_str());
         throw EInOutError(UnableToWriteMessage(fileName));
     }
-    if (syncToDisk && !SyncFolder(target.parent_path())) {
-        throw EInOutError(UnableToWriteMessage(fileName));
+    // The new contents are in place: the write has succeeded whatever the folder's sync says,
+    // and an error now would claim an unchanged old file that is gone.
+    if (syncToDisk) {
+        SyncFolder(target.parent_path());
     }
 }
