@@ -136,7 +136,6 @@ private slots:
 
 void TransferFlowsTest::init() {
     DialogAnswers::Clear();
-    DialogAnswers::Clear();
 }
 
 void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
@@ -396,7 +395,6 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     DialogAnswers::QueueChoice(smOverwrite);
     DialogAnswers::QueueYesNo(true);
     MainFrm->MessgertzuPC1->trigger();
-    QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(CardCount(), 2);
     for (int row : {1, 2}) {
