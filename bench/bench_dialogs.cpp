@@ -5,6 +5,7 @@
 
 #include "core/app/CardSearch.h"
 #include "core/connection/ComPortList.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
@@ -95,7 +96,8 @@ BENCHMARK(BM_ProbeAllPorts_ThreePtys)->Unit(benchmark::kMillisecond);
 void BM_ConnectionDialogShow(benchmark::State& state) {
     Ptys ptys;
     SetSettingsFileName(ptys.ini);
-    TVerbFrm dialog;
+    ConnectionSettings settings;
+    TVerbFrm dialog(settings);
     for (auto _ : state) {
         dialog.show();
         dialog.hide();

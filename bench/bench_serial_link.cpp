@@ -9,6 +9,7 @@
 
 #include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/uGlobal.h"
 #include "platform/QtSerialPort.h"
 
@@ -90,8 +91,9 @@ QString StartDevsim(QProcess& p, const QStringList& args) {
 }
 
 // A wait of `seconds` in one of the link's loops, ended by an abort from a timer.
-void MeasureWait(const char* name, int seconds, const std::function<void()>& run) {
-    QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, [] { AbortRequested = true; });
+void MeasureWait(SerialLink& link, const char* name, int seconds,
+                 const std::function<void()>& run) {
+    QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, [&link] { link.AbortRequested = true; });
     const double cpu0 = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -121,10 +123,11 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("fendro.ini"));
     SetSettingsFileName(ini.toStdString());
-    ComPort = 9;
-    BaudRate = 9600;
+    ConnectionSettings settings;
+    settings.ComPort = 9;
+    settings.BaudRate = 9600;
     QuietLines lines;
-    UseQtSerialLink(lines);
+    SerialLink link(settings, QtSerialLinkSetup(lines));
     const QString rawFile = dir.filePath(QStringLiteral("got.raw"));
 
     {
@@ -138,10 +141,10 @@ int main(int argc, char** argv) {
             std::fputs("bench_serial_link: fendro-devsim did not start\n", stderr);
             return 1;
         }
-        DeviceType = "COM";
-        MeasureWait("wait_for_S", seconds, [] { SendToDevice("unused.raw"); });
-        MeasureWait("wait_for_first_byte", seconds,
-                    [&] { ReceiveFromDevice(rawFile.toStdString()); });
+        settings.DeviceType = "COM";
+        MeasureWait(link, "wait_for_S", seconds, [&] { link.SendToDevice("unused.raw"); });
+        MeasureWait(link, "wait_for_first_byte", seconds,
+                    [&] { link.ReceiveFromDevice(rawFile.toStdString()); });
         sim.kill();
         sim.waitForFinished();
     }
@@ -165,11 +168,11 @@ int main(int argc, char** argv) {
             std::fputs("bench_serial_link: fendro-devsim did not start\n", stderr);
             return 1;
         }
-        DeviceType = "COM";
+        settings.DeviceType = "COM";
         const double cpu0 = CpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        const bool ok = ReceiveFromDevice(rawFile.toStdString());
+        const bool ok = link.ReceiveFromDevice(rawFile.toStdString());
         // The receive ends with 2 s of silence, which is not transfer time.
         const double transfer = wall.elapsed() / 1000.0 - 2.0;
         const double cpu = CpuSeconds() - cpu0;

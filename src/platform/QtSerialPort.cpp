@@ -124,7 +124,3 @@ SerialLinkSetup QtSerialLinkSetup(TransferLines& lines) {
     setup.tickCount = [] { return TickCount(); };
     return setup;
 }
-
-void UseQtSerialLink(TransferLines& lines) {
-    SetupSerialLink(QtSerialLinkSetup(lines));
-}

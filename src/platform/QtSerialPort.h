@@ -35,5 +35,3 @@ private:
 // The serial link's surroundings: one QtSerialPort, the platform's event pump and tick count,
 // and `lines`. Needs a QCoreApplication.
 SerialLinkSetup QtSerialLinkSetup(TransferLines& lines);
-// Points the serial link at the above.
-void UseQtSerialLink(TransferLines& lines);

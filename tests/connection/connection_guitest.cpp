@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connection dialog through the real window, with pseudo-terminals as serial ports.
 
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/DialogAnswers.h"
@@ -88,6 +89,11 @@ QString Selected(const QComboBox* box) {
     return box->currentIndex() >= 0 ? box->currentText() : QString();
 }
 
+// The main window's values, which the dialog shows and stores.
+ConnectionSettings& Settings() {
+    return MainFrm->Connection();
+}
+
 void ShowDialog() {
     VerbFrm->show();
     QApplication::processEvents();
@@ -113,9 +119,9 @@ void ConnectionTest::listsTheOpenablePortsAndSelectsTheStoredOne() {
     Pty p1, p3, p12;
     QVERIFY(!p1.Path().empty());
     MapPorts(program, {{1, &p1}, {3, &p3}, {12, &p12}});
-    ComPort = 12;
-    DeviceType = "COM";
-    BaudRate = 19200;
+    Settings().ComPort = 12;
+    Settings().DeviceType = "COM";
+    Settings().BaudRate = 19200;
     ShowDialog();
     QCOMPARE(Items(VerbFrm->ComboBox2), L({"COM1", "COM3", "COM12"}));
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM12"));
@@ -139,21 +145,21 @@ void ConnectionTest::listsTheOpenablePortsAndSelectsTheStoredOne() {
     VerbFrm->Button2->click();
 
     // The stored port is gone: in COM mode the first one found is taken.
-    ComPort = 0;
+    Settings().ComPort = 0;
     ShowDialog();
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM1"));
     VerbFrm->Button1->click();
-    QCOMPARE(ComPort, 1);
+    QCOMPARE(Settings().ComPort, 1);
 
     // Each show probes afresh: a port that appeared is offered.
     Pty p255;
     MapPorts(program, {{1, &p1}, {255, &p255}});
-    ComPort = 255;
+    Settings().ComPort = 255;
     ShowDialog();
     QCOMPARE(Items(VerbFrm->ComboBox2), L({"COM1", "COM255"}));
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM255"));
     VerbFrm->Button1->click();
-    QCOMPARE(ComPort, 255);
+    QCOMPARE(Settings().ComPort, 255);
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
@@ -164,8 +170,8 @@ void ConnectionTest::portHeldByAnotherProgramIsNotOffered() {
     QSerialPort holder;
     holder.setPortName(QString::fromStdString(p3.Path()));
     QVERIFY(holder.open(QIODevice::ReadWrite));
-    ComPort = 3;
-    DeviceType = "COM";
+    Settings().ComPort = 3;
+    Settings().DeviceType = "COM";
     ShowDialog();
     QCOMPARE(Items(VerbFrm->ComboBox2), L({"COM1"}));
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM1"));
@@ -180,9 +186,9 @@ void ConnectionTest::memoryCardTypeIgnoresCaseAndKeepsSelections() {
     ProgramUnderTest program;
     Pty p1, p3;
     MapPorts(program, {{1, &p1}, {3, &p3}});
-    DeviceType = "mmc";
-    ComPort = 3;
-    BaudRate = 4800;
+    Settings().DeviceType = "mmc";
+    Settings().ComPort = 3;
+    Settings().BaudRate = 4800;
     ShowDialog();
     QCOMPARE(Selected(VerbFrm->ComboBox1), QStringLiteral("MMC"));
     QVERIFY(!VerbFrm->ComboBox2->isEnabled());
@@ -193,24 +199,24 @@ void ConnectionTest::memoryCardTypeIgnoresCaseAndKeepsSelections() {
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM3"));
     // The disabled lists' selections are stored all the same.
     VerbFrm->Button1->click();
-    QCOMPARE(QString::fromStdString(DeviceType), QStringLiteral("MMC"));
-    QCOMPARE(ComPort, 3);
-    QCOMPARE(BaudRate, 4800);
+    QCOMPARE(QString::fromStdString(Settings().DeviceType), QStringLiteral("MMC"));
+    QCOMPARE(Settings().ComPort, 3);
+    QCOMPARE(Settings().BaudRate, 4800);
 
     // With the stored port gone the port list has no selection in MMC mode.
-    ComPort = 9;
+    Settings().ComPort = 9;
     ShowDialog();
     QCOMPARE(Selected(VerbFrm->ComboBox2), QString());
     VerbFrm->Button1->click();
-    QCOMPARE(ComPort, 9);
+    QCOMPARE(Settings().ComPort, 9);
 }
 
 void ConnectionTest::switchingToComSelectsStoredElseFirstPort() {
     ProgramUnderTest program;
     Pty p1, p3;
     MapPorts(program, {{1, &p1}, {3, &p3}});
-    DeviceType = "MMC";
-    ComPort = 3;
+    Settings().DeviceType = "MMC";
+    Settings().ComPort = 3;
     ShowDialog();
     VerbFrm->ComboBox2->setCurrentIndex(-1);
     VerbFrm->ComboBox1->setFocus();
@@ -222,7 +228,7 @@ void ConnectionTest::switchingToComSelectsStoredElseFirstPort() {
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM3"));
     QTest::keyClick(VerbFrm->ComboBox1, Qt::Key_Down);
     QVERIFY(!VerbFrm->ComboBox2->isEnabled());
-    ComPort = 7;
+    Settings().ComPort = 7;
     QTest::keyClick(VerbFrm->ComboBox1, Qt::Key_Up);
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM1"));
     VerbFrm->Button2->click();
@@ -232,18 +238,18 @@ void ConnectionTest::okStoresAndCancelLeavesEverything() {
     ProgramUnderTest program;
     Pty p1, p3;
     MapPorts(program, {{1, &p1}, {3, &p3}});
-    DeviceType = "COM";
-    ComPort = 1;
-    BaudRate = 9600;
+    Settings().DeviceType = "COM";
+    Settings().ComPort = 1;
+    Settings().BaudRate = 9600;
     ShowDialog();
     VerbFrm->ComboBox1->setCurrentIndex(1);
     VerbFrm->ComboBox2->setCurrentIndex(1);
     VerbFrm->ComboBox3->setCurrentIndex(6);
     VerbFrm->Button2->click();
     QVERIFY(!VerbFrm->isVisible());
-    QCOMPARE(QString::fromStdString(DeviceType), QStringLiteral("COM"));
-    QCOMPARE(ComPort, 1);
-    QCOMPARE(BaudRate, 9600);
+    QCOMPARE(QString::fromStdString(Settings().DeviceType), QStringLiteral("COM"));
+    QCOMPARE(Settings().ComPort, 1);
+    QCOMPARE(Settings().BaudRate, 9600);
 
     ShowDialog();
     VerbFrm->ComboBox2->setCurrentIndex(1);
@@ -251,8 +257,8 @@ void ConnectionTest::okStoresAndCancelLeavesEverything() {
     VerbFrm->Button1->click();
     QVERIFY(!VerbFrm->isVisible());
     QCOMPARE(VerbFrm->result(), int(QDialog::Accepted));
-    QCOMPARE(ComPort, 3);
-    QCOMPARE(BaudRate, 1200);
+    QCOMPARE(Settings().ComPort, 3);
+    QCOMPARE(Settings().BaudRate, 1200);
 
     // The values live in memory until the program ends.
     program.Close();
@@ -267,9 +273,9 @@ void ConnectionTest::missingSelectionsLeaveSettingsUnchanged() {
     ProgramUnderTest program;
     MapPorts(program, {});
     // The start-up default type matches no item; the stored rate is none of the seven.
-    DeviceType = "RV";
-    ComPort = 5;
-    BaudRate = 1234;
+    Settings().DeviceType = "RV";
+    Settings().ComPort = 5;
+    Settings().BaudRate = 1234;
     ShowDialog();
     QCOMPARE(VerbFrm->ComboBox2->count(), 0);
     QCOMPARE(Selected(VerbFrm->ComboBox1), QString());
@@ -278,17 +284,17 @@ void ConnectionTest::missingSelectionsLeaveSettingsUnchanged() {
     QVERIFY(VerbFrm->ComboBox2->isEnabled());
     QVERIFY(VerbFrm->ComboBox3->isEnabled());
     VerbFrm->Button1->click();
-    QCOMPARE(QString::fromStdString(DeviceType), QString());
-    QCOMPARE(ComPort, 5);
-    QCOMPARE(BaudRate, 1234);
+    QCOMPARE(QString::fromStdString(Settings().DeviceType), QString());
+    QCOMPARE(Settings().ComPort, 5);
+    QCOMPARE(Settings().BaudRate, 1234);
 
     // A later show keeps the selection left from the earlier one.
-    BaudRate = 2400;
-    DeviceType = "MMC";
+    Settings().BaudRate = 2400;
+    Settings().DeviceType = "MMC";
     ShowDialog();
     VerbFrm->Button2->click();
-    BaudRate = 777;
-    DeviceType = "XQ";
+    Settings().BaudRate = 777;
+    Settings().DeviceType = "XQ";
     ShowDialog();
     QCOMPARE(Selected(VerbFrm->ComboBox3), QStringLiteral("2400"));
     QCOMPARE(Selected(VerbFrm->ComboBox1), QStringLiteral("MMC"));

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/FileErrors.h"
-#include "core/files/uGlobal.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -90,14 +90,9 @@ public:
 class SerialLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedType = DeviceType;
-        savedPort = ComPort;
-        savedBaud = BaudRate;
-        DeviceType = "COM";
-        ComPort = 3;
-        BaudRate = 9600;
-        StartRequested = false;
-        AbortRequested = false;
+        settings.DeviceType = "COM";
+        settings.ComPort = 3;
+        settings.BaudRate = 9600;
         SerialLinkSetup setup;
         setup.port = &port;
         setup.lines = &sink;
@@ -115,15 +110,11 @@ protected:
         setup.devicePath = [](int n) {
             return n == 0 ? std::string() : "/dev/fake" + std::to_string(n);
         };
-        SetupSerialLink(setup);
+        link.Setup(setup);
     }
     void TearDown() override {
-        EXPECT_FALSE(PortIsOpen());
+        EXPECT_FALSE(link.PortIsOpen());
         EXPECT_FALSE(port.isOpen);
-        DeviceType = savedType;
-        ComPort = savedPort;
-        BaudRate = savedBaud;
-        SetupSerialLink(SerialLinkSetup());
     }
 
     // Runs `what` once the clock has passed `offset` ms from now.
@@ -158,11 +149,8 @@ protected:
     int waits = 0;
     std::multimap<unsigned int, std::function<void()>> events;
     TempDir dir;
-
-private:
-    std::string savedType;
-    int savedPort = 0;
-    int savedBaud = 0;
+    ConnectionSettings settings;
+    SerialLink link{settings};
 };
 
 std::string SendLine(const std::string& name) {
@@ -200,17 +188,17 @@ Lines Join(std::initializer_list<Lines> parts) {
 } // namespace
 
 TEST_F(SerialLinkTest, PortThatDoesNotOpenEndsBothProceduresAtOnce) {
-    ComPort = 0;
+    settings.ComPort = 0;
     WriteBytes(dir.File("old.raw"), "alt");
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("old.raw")));
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("old.raw")));
     EXPECT_EQ(sink.lines, Lines{"Kann Verbindung über COM0 nicht öffnen"});
     EXPECT_EQ(ReadBytes(dir.File("old.raw")), "alt");
 
     sink.lines.clear();
-    ComPort = 4;
+    settings.ComPort = 4;
     port.openSucceeds = false;
-    StartRequested = true;
-    EXPECT_FALSE(SendToDevice(dir.File("old.raw")));
+    link.StartRequested = true;
+    EXPECT_FALSE(link.SendToDevice(dir.File("old.raw")));
     EXPECT_EQ(sink.lines, Lines{"Kann Verbindung über COM4 nicht öffnen"});
     EXPECT_EQ(port.openedPath, "/dev/fake4");
     EXPECT_TRUE(port.frames.empty());
@@ -219,11 +207,11 @@ TEST_F(SerialLinkTest, PortThatDoesNotOpenEndsBothProceduresAtOnce) {
 }
 
 TEST_F(SerialLinkTest, LineSettingsOfBothVariants) {
-    BaudRate = 9600;
-    DeviceType = "T7Q";
-    AbortRequested = true; // stale flag: the wait for S must clear it first
-    PressAt(100, &AbortRequested);
-    ReceiveFromDevice(dir.File("r.raw"));
+    settings.BaudRate = 9600;
+    settings.DeviceType = "T7Q";
+    link.AbortRequested = true; // stale flag: the wait for S must clear it first
+    PressAt(100, &link.AbortRequested);
+    link.ReceiveFromDevice(dir.File("r.raw"));
     EXPECT_EQ(port.openedPath, "/dev/fake3");
     EXPECT_EQ(port.baud, 14400);
     EXPECT_TRUE(port.dtr);
@@ -233,10 +221,10 @@ TEST_F(SerialLinkTest, LineSettingsOfBothVariants) {
     EXPECT_GE(waits, 4);
 
     for (const char* type : {"COM", "t7q", "RV"}) {
-        DeviceType = type;
+        settings.DeviceType = type;
         port.dtr = port.rts = true;
-        PressAt(10, &AbortRequested);
-        SendToDevice(dir.File("r.raw"));
+        PressAt(10, &link.AbortRequested);
+        link.SendToDevice(dir.File("r.raw"));
         EXPECT_EQ(port.baud, 9600) << type;
         EXPECT_FALSE(port.dtr) << type;
         EXPECT_FALSE(port.rts) << type;
@@ -253,8 +241,8 @@ TEST_F(SerialLinkTest, SendsOneFramePerLineWithAcknowledgement) {
     }();
     WriteBytes(dir.File("s.raw"), SendLine("M\xFCller") + "short\r\n" + longLine + "\r\n");
     DeviceAnswers("\xFF\x13\x10", 30);
-    PressAt(50, &StartRequested);
-    EXPECT_TRUE(SendToDevice(dir.File("s.raw")));
+    PressAt(50, &link.StartRequested);
+    EXPECT_TRUE(link.SendToDevice(dir.File("s.raw")));
 
     ASSERT_EQ(port.frames.size(), 3u);
     for (const std::string& f : port.frames) {
@@ -271,24 +259,24 @@ TEST_F(SerialLinkTest, SendsOneFramePerLineWithAcknowledgement) {
                                 {"Datensatz 3 von 2 übertragen.",
                                  "Daten wurden korrekt gelesen bzw. geschrieben"},
                                 kClosed}));
-    EXPECT_FALSE(AbortRequested);
+    EXPECT_FALSE(link.AbortRequested);
 }
 
 TEST_F(SerialLinkTest, AnswerLimitIsTwoSeconds) {
     WriteBytes(dir.File("s.raw"), SendLine("A") + SendLine("B") + SendLine("C"));
-    StartRequested = true; // stale: cleared before the wait
-    PressAt(20, &StartRequested);
+    link.StartRequested = true; // stale: cleared before the wait
+    PressAt(20, &link.StartRequested);
     // The first answer comes exactly at the limit, the second never.
     port.onWrite = [this](const std::string&) {
         if (port.frames.size() == 1) {
             At(2000, [this] { port.input += '\xFF'; });
         }
     };
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
-    EXPECT_FALSE(AbortRequested);
+    EXPECT_FALSE(link.AbortRequested);
     EXPECT_GT(now - start, 20u + 2000u + 2000u);
     EXPECT_LT(now - start, 20u + 2000u + 2000u + 100u);
 }
@@ -299,8 +287,8 @@ TEST_F(SerialLinkTest, WrongAnswerStopsAfterThatFrame) {
         const char answer = port.frames.size() == 2 ? '\x06' : '\xFF';
         At(5, [this, answer] { port.input += answer; });
     };
-    PressAt(0, &StartRequested);
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    PressAt(0, &link.StartRequested);
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
@@ -310,8 +298,8 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
     WriteBytes(dir.File("s.raw"), SendLine("A") + SendLine("B") + SendLine("C"));
 
     // ESC while waiting for S: nothing goes out.
-    PressAt(500, &AbortRequested);
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    PressAt(500, &link.AbortRequested);
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_TRUE(port.frames.empty());
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions,
@@ -324,11 +312,11 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
         if (port.frames.size() == 1) {
             At(5, [this] { port.input += '\xFF'; });
         } else {
-            At(300, [this] { AbortRequested = true; });
+            At(300, [this] { link.AbortRequested = true; });
         }
     };
-    PressAt(10, &StartRequested);
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    PressAt(10, &link.StartRequested);
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 2u);
     EXPECT_EQ(sink.lines,
               Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kNoAnswer, kClosed}));
@@ -339,21 +327,21 @@ TEST_F(SerialLinkTest, AbortsDuringTheSend) {
     port.onWrite = [this](const std::string&) {
         At(5, [this] {
             port.input += '\xFF';
-            AbortRequested = true;
+            link.AbortRequested = true;
         });
     };
-    PressAt(10, &StartRequested);
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    PressAt(10, &link.StartRequested);
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 1u);
     EXPECT_EQ(sink.lines, Join({kSendInstructions, {"Datensatz 1 von 3 übertragen."}, kClosed}));
-    EXPECT_FALSE(AbortRequested);
+    EXPECT_FALSE(link.AbortRequested);
 }
 
 TEST_F(SerialLinkTest, VanishedDeviceEndsTheSendWithoutWaitingTheLimit) {
     WriteBytes(dir.File("s.raw"), SendLine("A") + SendLine("B"));
     port.onWrite = [this](const std::string&) { At(5, [this] { port.lost = true; }); };
-    PressAt(0, &StartRequested);
-    EXPECT_FALSE(SendToDevice(dir.File("s.raw")));
+    PressAt(0, &link.StartRequested);
+    EXPECT_FALSE(link.SendToDevice(dir.File("s.raw")));
     EXPECT_EQ(port.frames.size(), 1u);
     EXPECT_LT(now - start, 200u);
     EXPECT_EQ(sink.lines,
@@ -361,8 +349,8 @@ TEST_F(SerialLinkTest, VanishedDeviceEndsTheSendWithoutWaitingTheLimit) {
 }
 
 TEST_F(SerialLinkTest, SendFileErrorsReachTheCallerAfterThePortIsClosed) {
-    PressAt(0, &StartRequested);
-    EXPECT_THROW(SendToDevice(dir.File("missing.raw")), EInOutError);
+    PressAt(0, &link.StartRequested);
+    EXPECT_THROW(link.SendToDevice(dir.File("missing.raw")), EInOutError);
     EXPECT_EQ(sink.lines, Join({kSendInstructions, {"Datenübertragung hat begonnen"}, kClosed}));
 }
 
@@ -378,7 +366,7 @@ TEST_F(SerialLinkTest, ReceivesUntilMoreThanTwoSecondsOfSilence) {
     // A pause of 1.9 s goes on; the 2.1 s pause after the second part ends the receive.
     At(400 + 1900, [&] { port.input += second; });
     At(400 + 1900 + 2100, [&] { port.input += "late"; });
-    EXPECT_TRUE(ReceiveFromDevice(dir.File("r.raw")));
+    EXPECT_TRUE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")), first + second);
     EXPECT_EQ(sink.lines,
               Join({{"COM3 ist geöffnet.", "", "",
@@ -394,19 +382,19 @@ TEST_F(SerialLinkTest, ReceivesUntilMoreThanTwoSecondsOfSilence) {
 
 TEST_F(SerialLinkTest, ReadsAtMostOneChunkAtATime) {
     port.input = std::string(10000, 'x');
-    EXPECT_TRUE(ReceiveFromDevice(dir.File("r.raw")));
+    EXPECT_TRUE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(port.reads, (std::vector<int>{4096, 4096, 1808}));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")).size(), 10000u);
     EXPECT_EQ(sink.lines[sink.lines.size() - 4], "59 Datensätze übertragen");
 }
 
 TEST_F(SerialLinkTest, ControlUnitWaitsForTheKeyS) {
-    DeviceType = "T7Q";
+    settings.DeviceType = "T7Q";
     WriteBytes(dir.File("r.raw"), "vorher");
     // Bytes that arrive before S wait in the queue.
     At(100, [&] { port.input += std::string(168, 'a'); });
-    PressAt(5000, &StartRequested);
-    EXPECT_TRUE(ReceiveFromDevice(dir.File("r.raw")));
+    PressAt(5000, &link.StartRequested);
+    EXPECT_TRUE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")), std::string(168, 'a'));
     const Lines expected = {"COM3 ist geöffnet.",
                             "",
@@ -427,8 +415,8 @@ TEST_F(SerialLinkTest, ControlUnitWaitsForTheKeyS) {
 
     // ESC while the instructions wait for S leaves the file untouched.
     sink.lines.clear();
-    PressAt(300, &AbortRequested);
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("r.raw")));
+    PressAt(300, &link.AbortRequested);
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")), std::string(168, 'a'));
     EXPECT_EQ(Lines(sink.lines.end() - 4, sink.lines.end()),
               Join({{"Abbruch durch Benutzer", "Keine Verbindung zum Messgerät"}, kClosed}));
@@ -437,8 +425,8 @@ TEST_F(SerialLinkTest, ControlUnitWaitsForTheKeyS) {
 TEST_F(SerialLinkTest, AbortsDuringTheReceive) {
     // ESC before the first byte: an empty file, however long the device kept quiet.
     WriteBytes(dir.File("r.raw"), "vorher");
-    PressAt(60000, &AbortRequested);
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("r.raw")));
+    PressAt(60000, &link.AbortRequested);
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")), "");
     EXPECT_EQ(Lines(sink.lines.end() - 5, sink.lines.end()),
               Join({{"COM oder drücken Sie ESC für Ende.", "Abbruch durch Benutzer",
@@ -450,9 +438,9 @@ TEST_F(SerialLinkTest, AbortsDuringTheReceive) {
     sink.lines.clear();
     port.input = "abc";
     At(100, [&] { port.input += "def"; });
-    At(150, [&] { AbortRequested = true; });
+    At(150, [&] { link.AbortRequested = true; });
     At(160, [&] { port.input += "ghi"; });
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("r.raw")));
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")), "abcdef");
     EXPECT_EQ(Lines(sink.lines.end() - 5, sink.lines.end()),
               Join({{"0 Datensätze übertragen", "Abbruch durch Benutzer",
@@ -463,7 +451,7 @@ TEST_F(SerialLinkTest, AbortsDuringTheReceive) {
 TEST_F(SerialLinkTest, VanishedDeviceEndsTheReceiveAsFailed) {
     port.input = std::string(200, 'x');
     At(50, [&] { port.lost = true; });
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("r.raw")));
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(ReadBytes(dir.File("r.raw")).size(), 200u);
     EXPECT_LT(now - start, 200u);
     EXPECT_EQ(Lines(sink.lines.end() - 4, sink.lines.end()),
@@ -473,12 +461,12 @@ TEST_F(SerialLinkTest, VanishedDeviceEndsTheReceiveAsFailed) {
     sink.lines.clear();
     port.lost = false;
     At(1000, [&] { port.lost = true; });
-    EXPECT_FALSE(ReceiveFromDevice(dir.File("r.raw")));
+    EXPECT_FALSE(link.ReceiveFromDevice(dir.File("r.raw")));
     EXPECT_EQ(sink.lines.back(), "COM 3 ist geschlossen.");
 }
 
 TEST_F(SerialLinkTest, ReceiveFileThatCannotBeCreated) {
-    EXPECT_THROW(ReceiveFromDevice(dir.File("no/such/folder/r.raw")), EInOutError);
+    EXPECT_THROW(link.ReceiveFromDevice(dir.File("no/such/folder/r.raw")), EInOutError);
     EXPECT_EQ(Lines(sink.lines.end() - 2, sink.lines.end()), kClosed);
 }
 

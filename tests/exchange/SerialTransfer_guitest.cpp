@@ -4,6 +4,7 @@
 // fendro-devsim on a pseudo-terminal.
 
 #include "core/exchange/SerialLink.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/uGlobal.h"
 #include "gui/exchange/uTransferFrm.h"
 #include "platform/QtSerialPort.h"
@@ -83,16 +84,17 @@ private:
     }
 
     TempDir* dir = nullptr;
+    ConnectionSettings settings;
     TTransferFrm* frm = nullptr;
 };
 
 void SerialTransferTest::init() {
     dir = new TempDir;
     SetSettingsFileName(dir->File("fendro.ini"));
-    ComPort = kCom;
-    BaudRate = 9600;
-    DeviceType = "COM";
-    frm = new TTransferFrm;
+    settings.ComPort = kCom;
+    settings.BaudRate = 9600;
+    settings.DeviceType = "COM";
+    frm = new TTransferFrm(settings);
     frm->show();
 }
 
@@ -121,7 +123,7 @@ void SerialTransferTest::sendsFiftyCards() {
     QVERIFY(!sim.Published().isEmpty());
 
     PressSLater(200);
-    QVERIFY(SendToDevice(dir->File("send.raw")));
+    QVERIFY(frm->Link().SendToDevice(dir->File("send.raw")));
     const QStringList lines = Lines(*frm);
     QCOMPARE(lines.mid(lines.size() - 4),
              (QStringList{QString::fromUtf8("Datensatz 50 von 50 übertragen."),
@@ -148,7 +150,7 @@ void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
     QVERIFY(!path.isEmpty());
 
     // The control unit's way: S first, then the device sends. Meanwhile the port is ours alone.
-    DeviceType = "T7Q";
+    settings.DeviceType = "T7Q";
     bool secondOpen = true;
     QTimer::singleShot(150, frm, [&] {
         QtSerialPort other;
@@ -163,7 +165,7 @@ void SerialTransferTest::receivesTwoHundredRecordsByteForByte() {
         cut = LinesNotWhole(*frm);
     });
     PressSLater(300);
-    QVERIFY(ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY(frm->Link().ReceiveFromDevice(dir->File("got.raw")));
     QVERIFY(ReadBytes(dir->File("got.raw")) == sent);
     QCOMPARE(waiting.size(), 10);
     QCOMPARE(waiting.first(), QString::fromUtf8("COM9 ist geöffnet."));
@@ -184,7 +186,7 @@ void SerialTransferTest::abortWhileWaitingForTheFirstByte() {
     QTimer::singleShot(500, frm, [this] { frm->Button1->click(); });
     QElapsedTimer t;
     t.start();
-    QVERIFY(!ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY(!frm->Link().ReceiveFromDevice(dir->File("got.raw")));
     QVERIFY(t.elapsed() < 3000);
     QVERIFY(!frm->isVisible());
     QCOMPARE(ReadBytes(dir->File("got.raw")), std::string());
@@ -196,7 +198,7 @@ void SerialTransferTest::abortWhileWaitingForTheFirstByte() {
 
     // The port is free again at once.
     QTimer::singleShot(300, frm, [this] { QTest::keyClick(frm->Button1, Qt::Key_Escape); });
-    QVERIFY(!SendToDevice(dir->File("got.raw")));
+    QVERIFY(!frm->Link().SendToDevice(dir->File("got.raw")));
     QVERIFY(Lines(*frm).contains(QString::fromUtf8("COM9 ist geöffnet.")));
     QVERIFY(Lines(*frm).contains(QString::fromUtf8("Verbindung zum Messgerät nicht möglich")));
 }
@@ -208,7 +210,7 @@ void SerialTransferTest::vanishingDeviceEndsTheReceive() {
     QVERIFY(!sim.Published().isEmpty());
     QElapsedTimer t;
     t.start();
-    QVERIFY(!ReceiveFromDevice(dir->File("got.raw")));
+    QVERIFY(!frm->Link().ReceiveFromDevice(dir->File("got.raw")));
     QVERIFY2(t.elapsed() < 2000, "the receive waited for the silence");
     QCOMPARE(ReadBytes(dir->File("got.raw")).size(), size_t(1000));
     const QStringList lines = Lines(*frm);
@@ -231,7 +233,7 @@ void SerialTransferTest::vanishingDeviceEndsTheSend() {
     QTimer::singleShot(600, frm, [&sim] { sim.Kill(); });
     QElapsedTimer t;
     t.start();
-    QVERIFY(!SendToDevice(dir->File("send.raw")));
+    QVERIFY(!frm->Link().SendToDevice(dir->File("send.raw")));
     QVERIFY(t.elapsed() < 4000);
     const QStringList lines = Lines(*frm);
     QVERIFY(lines.contains(QString::fromUtf8("Daten gesendet aber Messgerät antwortet nicht.")));

@@ -7,6 +7,7 @@
 #include "exchange/ExchangeTestSupport.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/DialogAnswers.h"
@@ -40,6 +41,11 @@ QString Q(const std::string& s) {
 
 std::string Cell(int col, int row) {
     return MainFrm->Cards().Cell(col, row);
+}
+
+// The main window's connection settings, which choose the route.
+ConnectionSettings& Settings() {
+    return MainFrm->Connection();
 }
 
 int CardCount() {
@@ -148,9 +154,9 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     const TFileDialog* lastDialog = TFileDialog::LastShown();
 
     // Port 0 never opens, so each send ends at once with the line of the serial link.
-    ComPort = 0;
+    Settings().ComPort = 0;
     for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
-        DeviceType = type;
+        Settings().DeviceType = type;
         SaveMode = smCancel;
         MainFrm->PCzuMessgert1->trigger();
         QCOMPARE(TFileDialog::LastShown(), lastDialog);
@@ -192,8 +198,8 @@ void TransferFlowsTest::temporaryFilesStayOurs() {
     WriteBytes(victim, "keep me");
     std::filesystem::remove(card);
     std::filesystem::create_symlink(victim, card);
-    ComPort = 0;
-    DeviceType = "COM";
+    Settings().ComPort = 0;
+    Settings().DeviceType = "COM";
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(ReadBytes(victim), std::string("keep me"));
     QVERIFY(TempCardFile != card);
@@ -210,9 +216,9 @@ void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
                            "K\xF6ln") +
                           Card("B\xE4r", "Weg 2", "\xD6hringen"));
     Open(cards);
-    ComPort = kCom;
+    Settings().ComPort = kCom;
     for (const bool xq : {true, false}) {
-        DeviceType = xq ? "XQ" : "COM";
+        Settings().DeviceType = xq ? "XQ" : "COM";
         const std::string names = program.Dir().File(xq ? "names-xq.txt" : "names-com.txt");
         DeviceSimulator sim(program.SettingsFile(), kCom,
                             {QStringLiteral("receive"), QStringLiteral("--once"),
@@ -257,8 +263,8 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     Open(cards);
     MainFrm->SetCurrentCell(0, 2);
 
-    ComPort = kCom;
-    DeviceType = "XQ";
+    Settings().ComPort = kCom;
+    Settings().DeviceType = "XQ";
     DeviceSimulator sim(program.SettingsFile(), kCom,
                         {QStringLiteral("send"), QStringLiteral("--once"), QStringLiteral("--file"),
                          Q(program.Dir().File("device.raw")), QStringLiteral("--delay"),
@@ -303,8 +309,8 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
     const std::string target = program.Dir().File("ziel.csv");
     const std::string before = Card("Alt", "Gasse", "Bonn") + "kaputt,\r\n";
     WriteBytes(target, before);
-    ComPort = kCom;
-    DeviceType = "COM";
+    Settings().ComPort = kCom;
+    Settings().DeviceType = "COM";
     // A device that never sends: the user gives up with ESC, then by closing the main window.
     DeviceSimulator sim(program.SettingsFile(), kCom,
                         {QStringLiteral("send"), QStringLiteral("--count"), QStringLiteral("3"),
@@ -335,7 +341,7 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
 
     // A target that does not exist asks nothing, whatever the last answer was.
     SaveMode = smCancel;
-    ComPort = 0;
+    Settings().ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");
     DialogAnswers::QueueFile(Q(missing));
@@ -355,7 +361,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
                                  Card("Bauer", "Weg 2", "Hof");
     WriteBytes(cards, original);
     Open(cards);
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
 
     const std::string mmc = program.Dir().File("eigene.TXT");
     DialogAnswers::QueueFile(Q(mmc));
@@ -363,7 +369,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog2);
     QVERIFY(MainFrm->SaveDialog2.OverwritePrompt);
     QCOMPARE(MainFrm->SaveDialog2.DefaultExt, QStringLiteral("TXT"));
-    QCOMPARE(MmcFileName, mmc);
+    QCOMPARE(Settings().MmcFileName, mmc);
     const std::string transfer = ReadBytes(mmc);
     QCOMPARE(LineCount(transfer), 2);
     const std::string first = std::string(36, ',') + "M\xFCller,Hauptstra\xDF"
@@ -417,7 +423,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
 
 void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     ProgramUnderTest program;
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string mmc = program.Dir().File("T7QKX.TXT");
     WriteBytes(mmc, TransferLineForCard({"Abel", "Weg 1", "Ulm"}, 3) + "\r\n" +
                         TransferLineForCard({"Bauer", "Weg 2", "Hof"}, 3) + "\r\n");
@@ -473,7 +479,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     };
 
     for (const char* type : {"COM", "MMC"}) {
-        DeviceType = type;
+        Settings().DeviceType = type;
         // A cancelled file dialog only shows the first card's values again.
         showSecondCard();
         DialogAnswers::QueueFile(QString());
@@ -485,7 +491,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     QCOMPARE(MainFrm->SaveDialog1.FileName, Q(cards));
 
     // "Abbruch" for the serial target and for the current card file ends the command at once.
-    DeviceType = "COM";
+    Settings().DeviceType = "COM";
     showSecondCard();
     DialogAnswers::QueueFile(Q(target));
     DialogAnswers::QueueChoice(smCancel);
@@ -493,7 +499,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
 
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string mmc = program.Dir().File("T7QKX.TXT");
     WriteBytes(mmc, TransferLineForCard({"Neu", "Weg", "Ort"}, 3) + "\r\n");
     DialogAnswers::QueueFile(Q(mmc));
@@ -501,7 +507,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
-    QCOMPARE(MmcFileName, mmc);
+    QCOMPARE(Settings().MmcFileName, mmc);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
 }
 
@@ -517,7 +523,7 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     QVERIFY(DataChanged);
 
     // Yes to saving the typed changes, then the save dialog is cancelled.
-    DeviceType = "COM";
+    Settings().DeviceType = "COM";
     DialogAnswers::QueueFile(Q(target));
     DialogAnswers::QueueChoice(smAppend);
     DialogAnswers::QueueYesNo(true);
@@ -537,7 +543,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     const std::string cards = program.Dir().File("kunden.csv");
     WriteBytes(cards, Card("Abel", "Weg 1", "Ulm"));
     Open(cards);
-    DeviceType = "MMC";
+    Settings().DeviceType = "MMC";
     const std::string unreachable = program.Dir().File("fehlt/T7QKX.TXT");
     DialogAnswers::QueueFile(Q(unreachable));
     MainFrm->PCzuMessgert1->trigger();

@@ -3,6 +3,7 @@
 // The transfer window: its keys, its button, its closing and its message list.
 
 #include "core/exchange/SerialLink.h"
+#include "core/files/ConnectionSettings.h"
 #include "gui/exchange/uTransferFrm.h"
 
 #include <QListWidget>
@@ -21,13 +22,14 @@ private slots:
     void linesAreAddedAndTheLastReplaced();
 
 private:
+    ConnectionSettings settings;
     TTransferFrm* frm = nullptr;
 };
 
 void TransferFrmTest::init() {
-    frm = new TTransferFrm;
-    StartRequested = false;
-    AbortRequested = false;
+    frm = new TTransferFrm(settings);
+    frm->Link().StartRequested = false;
+    frm->Link().AbortRequested = false;
 }
 
 void TransferFrmTest::cleanup() {
@@ -55,37 +57,37 @@ void TransferFrmTest::keysSetTheRequestFlags() {
     QVERIFY(QTest::qWaitForWindowExposed(frm));
     // The focus is on the button, yet the window sees the key first.
     QTest::keyClick(frm->Button1, Qt::Key_S);
-    QVERIFY(StartRequested);
-    QVERIFY(!AbortRequested);
-    StartRequested = false;
+    QVERIFY(frm->Link().StartRequested);
+    QVERIFY(!frm->Link().AbortRequested);
+    frm->Link().StartRequested = false;
     QTest::keyClicks(frm->Button1, QStringLiteral("s"));
-    QVERIFY(StartRequested);
-    StartRequested = false;
+    QVERIFY(frm->Link().StartRequested);
+    frm->Link().StartRequested = false;
     QTest::keyClick(frm->Button1, Qt::Key_S, Qt::ShiftModifier);
-    QVERIFY(StartRequested);
-    StartRequested = false;
+    QVERIFY(frm->Link().StartRequested);
+    frm->Link().StartRequested = false;
 
     QTest::keyClicks(frm->Button1, QStringLiteral("ax1q"));
-    QVERIFY(!StartRequested);
-    QVERIFY(!AbortRequested);
+    QVERIFY(!frm->Link().StartRequested);
+    QVERIFY(!frm->Link().AbortRequested);
     QVERIFY(frm->isVisible());
 
     // ESC asks for the abort and leaves the window open.
     QTest::keyClick(frm->Button1, Qt::Key_Escape);
-    QVERIFY(AbortRequested);
-    QVERIFY(!StartRequested);
+    QVERIFY(frm->Link().AbortRequested);
+    QVERIFY(!frm->Link().StartRequested);
     QVERIFY(frm->isVisible());
 }
 
 void TransferFrmTest::enterAndSpaceOnTheButtonAbortAndClose() {
     const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space};
     for (Qt::Key key : keys) {
-        AbortRequested = false;
+        frm->Link().AbortRequested = false;
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm));
         QTest::keyClick(frm->Button1, key);
         QTRY_VERIFY(!frm->isVisible());
-        QVERIFY(AbortRequested);
+        QVERIFY(frm->Link().AbortRequested);
     }
 }
 
@@ -93,13 +95,13 @@ void TransferFrmTest::everyWayOfClosingAborts() {
     frm->show();
     QVERIFY(QTest::qWaitForWindowExposed(frm));
     QVERIFY(frm->close());
-    QVERIFY(AbortRequested);
+    QVERIFY(frm->Link().AbortRequested);
     QVERIFY(!frm->isVisible());
 
-    AbortRequested = false;
+    frm->Link().AbortRequested = false;
     frm->show();
     frm->Button1->click();
-    QVERIFY(AbortRequested);
+    QVERIFY(frm->Link().AbortRequested);
     QVERIFY(!frm->isVisible());
 }
 

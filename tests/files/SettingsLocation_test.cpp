@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/AtomicFile.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/SettingsLocation.h"
 #include "core/files/uGlobal.h"
@@ -109,13 +110,13 @@ TEST(SettingsLocation, InstalledProgramKeepsItsSettingsInTheUserFolder) {
         ReadOnlyFolder ro(tmp.File("prog"));
         SetSettingsFileName(ChooseSettingsFile(ProgramFileWithExtension(".ini"), user));
         EXPECT_EQ(SettingsFileName(), user);
-        LoadSettings();
-        ComPort = 3;
-        SaveSettings();
+        ConnectionSettings connection;
+        LoadSettings(connection);
+        connection.ComPort = 3;
+        SaveSettings(connection);
     }
     SetSettingsFileName("");
     SetProgramFileName("fendro");
-    ComPort = 0;
 
     // The whole settings file lives in the user's folder; the program folder is untouched.
     const IniFile ini(user);

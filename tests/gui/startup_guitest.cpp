@@ -279,7 +279,7 @@ void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
     QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") +
                          QString::fromStdString(program.SettingsFile())});
-    QCOMPARE(ComPort, 2);
+    QCOMPARE(MainFrm->Connection().ComPort, 2);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03"));
     QCOMPARE(MainFrm->Cards().ColCount(), 30);
     QCOMPARE(MainFrm->Oeffnen1->text(), QString::fromUtf8("Öffnen..."));

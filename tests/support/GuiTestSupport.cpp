@@ -13,11 +13,7 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
     SetProgramFileName(dir_.File("fendro"));
     SetSettingsFileName(std::string());
-    DeviceType = "RV";
     CardFileName.clear();
-    MmcFileName = "C:\\";
-    ComPort = 0;
-    BaudRate = 9600;
     DataChanged = false;
     SaveMode = smAppend;
     DialogAnswers::Enable(true);

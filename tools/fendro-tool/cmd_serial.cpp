@@ -8,8 +8,8 @@
 #include "core/exchange/ComPortMap.h"
 #include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
-#include "core/files/uGlobal.h"
 #include "platform/EventPump.h"
 #include "platform/QtSerialPort.h"
 
@@ -136,7 +136,7 @@ bool ParseTransferArgs(const Args& args, TransferArgs& t) {
 }
 
 // Runs one transfer; `run` gets the file and returns whether it succeeded.
-int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::string&)) {
+int RunTransfer(const Args& args, const char* usage, bool (SerialLink::*run)(const std::string&)) {
     TransferArgs t;
     if (!ParseTransferArgs(args, t)) {
         return UsageError(usage);
@@ -149,12 +149,12 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
         return Failure(e.what());
     }
     // The settings as the program would hold them, the command line having the last word.
-    DeviceType = ini->ReadString("Main", "TypGeraet", "RV");
-    BaudRate = ini->ReadInteger("Main", "Baudrate", 9600);
+    ConnectionSettings settings = ReadConnectionSettings(*ini);
     if (!t.type.empty()) {
-        DeviceType = t.type;
+        settings.DeviceType = t.type;
     }
-    ComPort = t.port;
+    settings.ComPort = t.port;
+    SerialLink link(settings);
 
     int argc = 1;
     char name[] = "fendro-tool";
@@ -165,7 +165,7 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
     RawKeys keys;
 #ifndef _WIN32
     QSocketNotifier stdinKeys(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&stdinKeys, &QSocketNotifier::activated, [&stdinKeys] {
+    QObject::connect(&stdinKeys, &QSocketNotifier::activated, [&stdinKeys, &link] {
         char buffer[64];
         const long n = static_cast<long>(read(STDIN_FILENO, buffer, sizeof buffer));
         if (n <= 0) {
@@ -175,9 +175,9 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
         }
         for (long i = 0; i < n; ++i) {
             if (buffer[i] == 'S' || buffer[i] == 's') {
-                StartRequested = true;
+                link.StartRequested = true;
             } else if (buffer[i] == 27) {
-                AbortRequested = true;
+                link.AbortRequested = true;
             }
         }
     });
@@ -187,26 +187,26 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
 
     SerialLinkSetup setup = QtSerialLinkSetup(lines);
     const bool start = t.start;
-    setup.waitForEvents = [start](int ms) {
+    setup.waitForEvents = [start, &link](int ms) {
         WaitForEvents(ms);
         if (start) {
-            StartRequested = true;
+            link.StartRequested = true;
         }
         if (gInterrupted) {
-            AbortRequested = true;
+            link.AbortRequested = true;
         }
     };
-    IniFile* settings = ini.get();
-    setup.devicePath = [settings](int n) { return ComDevicePath(n, settings); };
-    SetupSerialLink(setup);
+    const IniFile* ports = ini.get();
+    setup.devicePath = [ports](int n) { return ComDevicePath(n, ports); };
+    link.Setup(setup);
 
     int rc = 1;
     try {
-        rc = run(t.file) ? 0 : 1;
+        rc = (link.*run)(t.file) ? 0 : 1;
     } catch (const std::exception& e) {
         rc = Failure(e.what());
     }
-    SetupSerialLink(SerialLinkSetup());
+    link.Setup(SerialLinkSetup());
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
     return rc;
@@ -217,10 +217,10 @@ int RunTransfer(const Args& args, const char* usage, bool (*run)(const std::stri
 int CmdReceive(const Args& args) {
     return RunTransfer(args,
                        "receive --port N [--type TYPE] [--ini SETTINGSFILE] [--start] RAWFILE",
-                       ReceiveFromDevice);
+                       &SerialLink::ReceiveFromDevice);
 }
 
 int CmdSend(const Args& args) {
     return RunTransfer(args, "send --port N [--type TYPE] [--ini SETTINGSFILE] [--start] RAWFILE",
-                       SendToDevice);
+                       &SerialLink::SendToDevice);
 }

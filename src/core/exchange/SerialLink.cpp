@@ -5,6 +5,7 @@
 #include "core/exchange/ComPortMap.h"
 #include "core/exchange/TransferLines.h"
 #include "core/files/Ansi.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/FileErrors.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
@@ -13,9 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-
-bool StartRequested = false;
-bool AbortRequested = false;
+#include <utility>
 
 namespace {
 
@@ -27,59 +26,6 @@ constexpr int kPollMs = 20;
 // Characters 59 to 114 of a send line go into the frame.
 constexpr size_t kFrameTextStart = 58;
 constexpr size_t kFrameTextLength = 56;
-
-SerialLinkSetup gSetup;
-bool gPortOpen = false; // the link's ComHandle
-
-bool IsControlUnit() {
-    return DeviceType == "T7Q";
-}
-
-std::string PortNumber() {
-    return std::to_string(ComPort);
-}
-
-// The setting is Windows-1252; the lines are UTF-8.
-std::string DeviceName() {
-    return AnsiToUtf8(DeviceType);
-}
-
-void Line(const std::string& text) {
-    if (gSetup.lines != nullptr) {
-        gSetup.lines->AddTransferLine(text);
-    }
-}
-
-void Replace(const std::string& text) {
-    if (gSetup.lines != nullptr) {
-        gSetup.lines->ReplaceTransferLine(text);
-    }
-}
-
-unsigned int Now() {
-    return gSetup.tickCount ? gSetup.tickCount() : 0;
-}
-
-// Unsigned subtraction keeps the difference right across a wrap of the counter.
-unsigned int Since(unsigned int start) {
-    return Now() - start;
-}
-
-void Pending() {
-    if (gSetup.handlePendingMessages) {
-        gSetup.handlePendingMessages();
-    }
-}
-
-// Blocks until the next event or `ms`, whichever comes first.
-void WaitAWhile(unsigned int ms) {
-    const int wait = static_cast<int>(std::min<unsigned int>(std::max(ms, 1u), kPollMs));
-    if (gSetup.waitForEvents) {
-        gSetup.waitForEvents(wait);
-    } else {
-        Pending();
-    }
-}
 
 std::string DefaultDevicePath(int n) {
     std::unique_ptr<IniFile> ini;
@@ -109,7 +55,8 @@ struct FileCloser {
 
 // Closes the port on every way out, exceptions included.
 struct PortCloser {
-    ~PortCloser() { ClosePort(); }
+    SerialLink& link;
+    ~PortCloser() { link.ClosePort(); }
 };
 
 // Reads text lines, keeping only the characters the frame needs so that a file without line
@@ -140,29 +87,83 @@ bool ReadFrameLine(std::FILE* f, std::string& line) {
 
 } // namespace
 
-void SetupSerialLink(const SerialLinkSetup& setup) {
-    if (gPortOpen && gSetup.port != nullptr) {
-        gSetup.port->Close();
+SerialLink::SerialLink(const ConnectionSettings& settings, SerialLinkSetup setup)
+    : settings_(settings), setup_(std::move(setup)) {}
+
+SerialLink::~SerialLink() {
+    Setup(SerialLinkSetup());
+}
+
+void SerialLink::Setup(const SerialLinkSetup& setup) {
+    if (portOpen_ && setup_.port != nullptr) {
+        setup_.port->Close();
     }
-    gSetup = setup;
-    gPortOpen = false;
+    setup_ = setup;
+    portOpen_ = false;
 }
 
-bool PortIsOpen() {
-    return gPortOpen;
+bool SerialLink::IsControlUnit() const {
+    return settings_.DeviceType == "T7Q";
 }
 
-void OpenPort() {
+std::string SerialLink::PortNumber() const {
+    return std::to_string(settings_.ComPort);
+}
+
+// The setting is Windows-1252; the lines are UTF-8.
+std::string SerialLink::DeviceName() const {
+    return AnsiToUtf8(settings_.DeviceType);
+}
+
+void SerialLink::Line(const std::string& text) {
+    if (setup_.lines != nullptr) {
+        setup_.lines->AddTransferLine(text);
+    }
+}
+
+void SerialLink::Replace(const std::string& text) {
+    if (setup_.lines != nullptr) {
+        setup_.lines->ReplaceTransferLine(text);
+    }
+}
+
+unsigned int SerialLink::Now() const {
+    return setup_.tickCount ? setup_.tickCount() : 0;
+}
+
+// Unsigned subtraction keeps the difference right across a wrap of the counter.
+unsigned int SerialLink::Since(unsigned int start) const {
+    return Now() - start;
+}
+
+void SerialLink::Pending() {
+    if (setup_.handlePendingMessages) {
+        setup_.handlePendingMessages();
+    }
+}
+
+// Blocks until the next event or `ms`, whichever comes first.
+void SerialLink::WaitAWhile(unsigned int ms) {
+    const int wait = static_cast<int>(std::min<unsigned int>(std::max(ms, 1u), kPollMs));
+    if (setup_.waitForEvents) {
+        setup_.waitForEvents(wait);
+    } else {
+        Pending();
+    }
+}
+
+void SerialLink::OpenPort() {
     const std::string displayName = "COM" + PortNumber();
+    const int number = settings_.ComPort;
     const std::string path =
-        gSetup.devicePath ? gSetup.devicePath(ComPort) : DefaultDevicePath(ComPort);
-    gPortOpen = gSetup.port != nullptr && !path.empty() && gSetup.port->Open(path);
-    if (!gPortOpen) {
+        setup_.devicePath ? setup_.devicePath(number) : DefaultDevicePath(number);
+    portOpen_ = setup_.port != nullptr && !path.empty() && setup_.port->Open(path);
+    if (!portOpen_) {
         Line("Kann Verbindung über " + displayName + " nicht öffnen");
         return;
     }
-    SerialPort& port = *gSetup.port;
-    port.SetLineSettings(IsControlUnit() ? kControlUnitBaudRate : BaudRate);
+    SerialPort& port = *setup_.port;
+    port.SetLineSettings(IsControlUnit() ? kControlUnitBaudRate : settings_.BaudRate);
     // The line settings leave both control lines off; the control unit wants DTR.
     port.SetDtr(false);
     port.SetRts(false);
@@ -175,14 +176,14 @@ void OpenPort() {
     Line("");
 }
 
-void ClosePort() {
-    if (!gPortOpen) {
+void SerialLink::ClosePort() {
+    if (!portOpen_) {
         return;
     }
-    if (gSetup.port != nullptr) {
-        gSetup.port->Close();
+    if (setup_.port != nullptr) {
+        setup_.port->Close();
     }
-    gPortOpen = false;
+    portOpen_ = false;
     Line("");
     Line("COM " + PortNumber() + " ist geschlossen.");
 }
@@ -209,16 +210,16 @@ std::string BuildSendFrame(const std::string& line) {
     return frame;
 }
 
-bool ReceiveFromDevice(const std::string& fileName) {
+bool SerialLink::ReceiveFromDevice(const std::string& fileName) {
     bool result = false;
     OpenPort();
-    if (!gPortOpen) {
+    if (!portOpen_) {
         return false;
     }
     Line("");
-    PortCloser closePort;
+    PortCloser closePort{*this};
     FileCloser file;
-    SerialPort& port = *gSetup.port;
+    SerialPort& port = *setup_.port;
     bool lost = false;
 
     // Writes the lines of an abort or a lost device; runs on every way out of the transfer.
@@ -328,16 +329,16 @@ bool ReceiveFromDevice(const std::string& fileName) {
     return result;
 }
 
-bool SendToDevice(const std::string& fileName) {
+bool SerialLink::SendToDevice(const std::string& fileName) {
     bool result = false;
     OpenPort();
-    if (!gPortOpen) {
+    if (!portOpen_) {
         return false;
     }
     Line("");
-    PortCloser closePort;
+    PortCloser closePort{*this};
     FileCloser file;
-    SerialPort& port = *gSetup.port;
+    SerialPort& port = *setup_.port;
 
     Line("Vebinden Sie das vexa® " + DeviceName() + " mit COM " + PortNumber() + " und");
     Line("schalten Sie das Messgerät in den Empfangsmodus");

@@ -3,9 +3,9 @@
 #pragma once
 // The serial link to the measuring device: opens the port with the device's line settings,
 // sends a serial device file frame by frame with acknowledgement, and stores the device's
-// stream in a file. There is one port and one transfer at a time, so the state is module level.
-// The outside world comes in through SetupSerialLink: the port, the transfer-line sink, the
-// event pump and the clock.
+// stream in a file. The outside world comes in through SerialLinkSetup: the port, the
+// transfer-line sink, the event pump and the clock; the device type, port number and baud rate
+// come from the connection settings.
 
 #include "core/exchange/RecordSize.h"
 
@@ -13,6 +13,7 @@
 #include <string>
 
 class TransferLines;
+struct ConnectionSettings;
 
 // The port as the link uses it. Every call returns at once; a port that refuses a setting is
 // left as it is.
@@ -52,31 +53,60 @@ struct SerialLinkSetup {
     std::function<std::string(int n)> devicePath;
 };
 
-// Replaces the link's surroundings; a port still open is closed without a line.
-void SetupSerialLink(const SerialLinkSetup& setup);
-
-// Request flags of the transfer window: S sets the first; ESC, the Abbruch button and closing
-// the window set the second. The procedures clear them before they wait.
-extern bool StartRequested;
-extern bool AbortRequested;
-
 // Limits and sizes of the device's protocol.
 constexpr int kSendFrameSize = 60;
 constexpr unsigned int kSilenceMs = 2000;
 constexpr unsigned int kAnswerMs = 2000;
 constexpr int kControlUnitBaudRate = 14400;
 
-void OpenPort();
-void ClosePort();
-bool PortIsOpen();
+// One transfer at a time. The device type, port number and baud rate are read from `settings`
+// as the port is opened, reported and closed, so they must outlive every transfer; the
+// destructor does not read them.
+class SerialLink {
+public:
+    explicit SerialLink(const ConnectionSettings& settings, SerialLinkSetup setup = {});
+    // Closes a port still open, without a line.
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
 
-// Stores what the device sends in `fileName`; true only when bytes arrived, the stream ended by
-// silence and the user did not abort. File errors are thrown after the port is closed.
-bool ReceiveFromDevice(const std::string& fileName);
-// Sends one frame per line of the serial device file `fileName`; the outcome is reported in the
-// transfer lines, and the result is true when every line was acknowledged. File errors are
-// thrown after the port is closed.
-bool SendToDevice(const std::string& fileName);
+    // Replaces the link's surroundings; a port still open is closed without a line.
+    void Setup(const SerialLinkSetup& setup);
+
+    void OpenPort();
+    void ClosePort();
+    bool PortIsOpen() const { return portOpen_; }
+
+    // Stores what the device sends in `fileName`; true only when bytes arrived, the stream
+    // ended by silence and the user did not abort. File errors are thrown after the port is
+    // closed.
+    bool ReceiveFromDevice(const std::string& fileName);
+    // Sends one frame per line of the serial device file `fileName`; the outcome is reported in
+    // the transfer lines, and the result is true when every line was acknowledged. File errors
+    // are thrown after the port is closed.
+    bool SendToDevice(const std::string& fileName);
+
+    // Requests of the transfer window: S sets the first; ESC, the Abbruch button and closing
+    // the window set the second. The procedures clear them before they wait.
+    bool StartRequested = false;
+    bool AbortRequested = false;
+
+private:
+    bool IsControlUnit() const;
+    std::string PortNumber() const;
+    std::string DeviceName() const;
+    void Line(const std::string& text);
+    void Replace(const std::string& text);
+    unsigned int Now() const;
+    unsigned int Since(unsigned int start) const;
+    void Pending();
+    void WaitAWhile(unsigned int ms);
+
+    const ConnectionSettings& settings_;
+    SerialLinkSetup setup_;
+    bool portOpen_ = false; // the link's ComHandle
+};
+
 // The number of whole 168-byte records in the file. Throws EInOutError when it cannot be read.
 int CountDeviceRecords(const std::string& fileName);
 

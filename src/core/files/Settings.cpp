@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/Ansi.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 
@@ -48,21 +49,18 @@ void EnsureFuelDefaults(IniFile& ini) {
     }
 }
 
-void LoadSettings() {
+void LoadSettings(ConnectionSettings& connection) {
     IniFile ini(SettingsFileName());
-    DeviceType = ini.ReadString("Main", "TypGeraet", "RV");
+    connection = ReadConnectionSettings(ini);
     CardFileName = AnsiToUtf8(ini.ReadString("Main", "Filename", "C:\\"));
-    MmcFileName = AnsiToUtf8(ini.ReadString("Main", "MMCFilename", "C:\\"));
-    ComPort = ini.ReadInteger("Main", "COMPort", 0);
-    BaudRate = ini.ReadInteger("Main", "Baudrate", 9600);
     EnsureFuelDefaults(ini);
 }
 
-void SaveSettings() {
+void SaveSettings(const ConnectionSettings& connection) {
     IniFile ini(SettingsFileName());
-    ini.WriteString("Main", "TypGeraet", DeviceType);
+    ini.WriteString("Main", "TypGeraet", connection.DeviceType);
     ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(CardFileName));
-    ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(MmcFileName));
-    ini.WriteInteger("Main", "COMPort", ComPort);
-    ini.WriteInteger("Main", "Baudrate", BaudRate);
+    ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(connection.MmcFileName));
+    ini.WriteInteger("Main", "COMPort", connection.ComPort);
+    ini.WriteInteger("Main", "Baudrate", connection.BaudRate);
 }

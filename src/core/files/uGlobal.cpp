@@ -4,11 +4,7 @@
 
 #include <filesystem>
 
-std::string DeviceType = "RV";
 std::string CardFileName;
-std::string MmcFileName = "C:\\";
-int ComPort = 0;
-int BaudRate = 9600;
 
 bool DataChanged = false;
 TSaveMode SaveMode = smAppend;

@@ -6,16 +6,13 @@
 #include <string>
 
 class IniFile;
+struct ConnectionSettings;
 
 enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
 
-// Settings values, mirrored from [Main] of the settings file. Paths are native (UTF-8) here and
-// Windows-1252 in the file.
-extern std::string DeviceType;
+// The card file named in [Main] of the settings file. Native (UTF-8) here, Windows-1252 in the
+// file.
 extern std::string CardFileName;
-extern std::string MmcFileName;
-extern int ComPort;
-extern int BaudRate;
 
 extern bool DataChanged;
 extern TSaveMode SaveMode;
@@ -34,11 +31,12 @@ void SetSettingsFileName(const std::string& fileName);
 // The column definition file beside the program.
 std::string DefinitionFileName();
 
-// Reads [Main] and completes the fuel table in the settings file.
-void LoadSettings();
+// Reads [Main] into `connection` and CardFileName, then completes the fuel table in the settings
+// file.
+void LoadSettings(ConnectionSettings& connection);
 // Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
 void EnsureFuelDefaults(IniFile& ini);
 // The name a fuel entry gets on the first start (Windows-1252); empty from entry 5 on.
 std::string DefaultFuelName(int entry);
-// Writes [Main].
-void SaveSettings();
+// Writes [Main]: `connection` and CardFileName.
+void SaveSettings(const ConnectionSettings& connection);

@@ -14,10 +14,10 @@ void CreateForms() {
     // The transfer module's temporary files exist before any window does.
     MakeTransferTempFiles();
     MainFrm = new TMainFrm;
-    VerbFrm = new TVerbFrm(MainFrm);
+    VerbFrm = new TVerbFrm(MainFrm->Connection(), MainFrm);
     SuchFrm = new TSuchFrm(MainFrm);
     BrennFrm = new TBrennFrm(MainFrm);
-    TransferFrm = new TTransferFrm(MainFrm);
+    TransferFrm = new TTransferFrm(MainFrm->Connection(), MainFrm);
     ProgressFrm = new TProgressFrm(MainFrm);
     UeberschreibFrm = new TUeberschreibFrm(MainFrm);
 }

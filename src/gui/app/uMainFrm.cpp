@@ -3,12 +3,12 @@
 #include "gui/app/uMainFrm.h"
 
 #include "core/app/WindowTitle.h"
-#include "core/exchange/SerialLink.h"
 #include "core/files/Ansi.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/ProgramIcon.h"
+#include "gui/exchange/uTransferFrm.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -313,7 +313,7 @@ void TMainFrm::FormShow() {
     QLocale::setDefault(QLocale::c());
     // A settings file that cannot be written (a read-only folder) is reported, but the window
     // is still laid out and usable.
-    RunGuarded([] { LoadSettings(); });
+    RunGuarded([this] { LoadSettings(connection_); });
     if (!SetupGrids()) {
         return;
     }
@@ -326,14 +326,16 @@ void TMainFrm::FormHide() {
         return;
     }
     settingsSaved_ = true;
-    RunGuarded([] { SaveSettings(); });
+    RunGuarded([this] { SaveSettings(connection_); });
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
     if (!commandsEnabled_) {
         // A command is still running inside this window's events: the close asks a transfer
         // to stop instead of pulling the window away from under it.
-        AbortRequested = true;
+        if (TransferFrm != nullptr) {
+            TransferFrm->Link().AbortRequested = true;
+        }
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
 
 #include "core/files/CardTable.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/FileStamp.h"
 #include "core/files/MeasurementView.h"
 #include "gui/app/TFileDialog.h"
@@ -119,6 +120,9 @@ public:
     void Betrieb1Click();
     void InfoUeber1Click();
 
+    // The way to the device, read from the settings file at the start and written at the end.
+    ConnectionSettings& Connection() { return connection_; }
+
     // Controls, named as in the window layout.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -199,6 +203,7 @@ private:
     bool inFormShow_ = false;
     bool settingsSaved_ = false;
     bool commandsEnabled_ = true;
+    ConnectionSettings connection_;
 };
 
 extern TMainFrm* MainFrm;

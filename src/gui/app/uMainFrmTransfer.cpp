@@ -20,8 +20,8 @@ namespace {
 
 const QString kTransferFilter = QStringLiteral("*.TXT (*.TXT *.txt)");
 
-bool MemoryCardRoute() {
-    return DeviceType == "MMC";
+bool MemoryCardRoute(const ConnectionSettings& settings) {
+    return settings.DeviceType == "MMC";
 }
 
 // The file-exists question for an existing target; a missing target takes a new file.
@@ -49,7 +49,7 @@ private:
 } // namespace
 
 void TMainFrm::PCzuMessgert1Click() {
-    if (MemoryCardRoute()) {
+    if (MemoryCardRoute(connection_)) {
         SaveDialog2.Filter = kTransferFilter;
         SaveDialog2.DefaultExt = QStringLiteral("TXT");
         SaveDialog2.FileMustExist = false;
@@ -60,7 +60,7 @@ void TMainFrm::PCzuMessgert1Click() {
         if (!SaveDialog2.Execute(this)) {
             return;
         }
-        MmcFileName = ToUtf8(SaveDialog2.FileName);
+        connection_.MmcFileName = ToUtf8(SaveDialog2.FileName);
         CommandsOff off(*this);
         TransferFrm->ShowForTransfer();
         TransferFrm->WriteMmcFile();
@@ -72,7 +72,7 @@ void TMainFrm::PCzuMessgert1Click() {
 }
 
 void TMainFrm::MessgertzuPC1Click() {
-    const bool memoryCard = MemoryCardRoute();
+    const bool memoryCard = MemoryCardRoute(connection_);
     const std::string previousName = CardFileName;
     std::string target;
     if (memoryCard) {
@@ -80,16 +80,16 @@ void TMainFrm::MessgertzuPC1Click() {
         OpenDialog2.DefaultExt = QStringLiteral("TXT");
         OpenDialog2.FileMustExist = true;
         OpenDialog2.OverwritePrompt = false;
-        OpenDialog2.InitialDir = QFileInfo(FromUtf8(MmcFileName)).absolutePath();
-        if (FileExists(MmcFileName)) {
-            OpenDialog2.FileName = FromUtf8(MmcFileName);
+        OpenDialog2.InitialDir = QFileInfo(FromUtf8(connection_.MmcFileName)).absolutePath();
+        if (FileExists(connection_.MmcFileName)) {
+            OpenDialog2.FileName = FromUtf8(connection_.MmcFileName);
         }
         OpenDialog2.Title = QString::fromUtf8("MMC-Datei auswählen");
         if (!OpenDialog2.Execute(this)) {
             StringGrid1SelectCell(0, 1);
             return;
         }
-        MmcFileName = ToUtf8(OpenDialog2.FileName);
+        connection_.MmcFileName = ToUtf8(OpenDialog2.FileName);
         target = CardFileName;
     } else {
         PrepareCardSaveDialog();

@@ -3,6 +3,7 @@
 #include "gui/connection/uVerbFrm.h"
 
 #include "core/connection/ComPortList.h"
+#include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/Dialogs.h"
@@ -48,7 +49,8 @@ QPixmap MakeDeviceListPicture() {
 
 } // namespace
 
-TVerbFrm::TVerbFrm(QWidget* parent) : QDialog(parent) {
+TVerbFrm::TVerbFrm(ConnectionSettings& settings, QWidget* parent)
+    : QDialog(parent), connection_(settings) {
     setObjectName(QStringLiteral("VerbFrm"));
     setWindowTitle(QStringLiteral("Verbindungen"));
     QFont f = font();
@@ -132,7 +134,7 @@ void TVerbFrm::FormShow() {
     Button2->setText(QStringLiteral("Abbruch"));
     Button1->setText(QStringLiteral("OK"));
 
-    const int type = ComboBox1->findText(FromAnsi(DeviceType), Qt::MatchFixedString);
+    const int type = ComboBox1->findText(FromAnsi(connection_.DeviceType), Qt::MatchFixedString);
     if (type >= 0) {
         ComboBox1->setCurrentIndex(type);
     }
@@ -155,7 +157,7 @@ void TVerbFrm::FormShow() {
     ComboBox2->setCurrentIndex(-1);
     SelectStoredPort();
 
-    const int baud = ComboBox3->findText(QString::number(BaudRate), Qt::MatchExactly);
+    const int baud = ComboBox3->findText(QString::number(connection_.BaudRate), Qt::MatchExactly);
     if (baud >= 0) {
         ComboBox3->setCurrentIndex(baud);
     }
@@ -163,7 +165,8 @@ void TVerbFrm::FormShow() {
 }
 
 void TVerbFrm::SelectStoredPort() {
-    const int port = ComboBox2->findText(FromUtf8(ComItemText(ComPort)), Qt::MatchExactly);
+    const int port =
+        ComboBox2->findText(FromUtf8(ComItemText(connection_.ComPort)), Qt::MatchExactly);
     if (port >= 0) {
         ComboBox2->setCurrentIndex(port);
     }
@@ -192,12 +195,12 @@ void TVerbFrm::ComboBox1Change() {
 
 void TVerbFrm::Button1Click() {
     const QString type = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString();
-    DeviceType = ToAnsiLossy(type);
+    connection_.DeviceType = ToAnsiLossy(type);
     if (ComboBox2->currentIndex() >= 0) {
-        ComPort = ComNumberOfItem(ToUtf8(ComboBox2->currentText()));
+        connection_.ComPort = ComNumberOfItem(ToUtf8(ComboBox2->currentText()));
     }
     if (ComboBox3->currentIndex() >= 0) {
-        BaudRate = ComboBox3->currentText().toInt();
+        connection_.BaudRate = ComboBox3->currentText().toInt();
     }
     accept();
 }

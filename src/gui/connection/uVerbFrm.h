@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+struct ConnectionSettings;
 class IniFile;
 class QComboBox;
 class QLabel;
@@ -14,7 +15,8 @@ class QTableWidget;
 class TVerbFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TVerbFrm(QWidget* parent = nullptr);
+    // Shows `settings` and stores the user's choice in them on OK.
+    explicit TVerbFrm(ConnectionSettings& settings, QWidget* parent = nullptr);
 
     // Port "COM<n>" under the mapping of the settings file's [Ports] section.
     bool ComPortAvailable(int n) const;
@@ -45,6 +47,7 @@ private:
     void SelectStoredPort();
     void FillDeviceList();
 
+    ConnectionSettings& connection_;
     const IniFile* settings_ = nullptr; // the mapping while a show probes
     QDialog* deviceList_ = nullptr;
     QTableWidget* deviceTable_ = nullptr;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/exchange/uTransferFrm.h"
 
-#include "core/exchange/SerialLink.h"
 #include "platform/EventPump.h"
 #include "platform/QtSerialPort.h"
 #include "platform/TextCodec.h"
@@ -39,7 +38,8 @@ public:
 
 } // namespace
 
-TTransferFrm::TTransferFrm(QWidget* parent) : QDialog(parent) {
+TTransferFrm::TTransferFrm(const ConnectionSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), link_(settings) {
     setObjectName(QStringLiteral("TransferFrm"));
     setWindowTitle(QString::fromUtf8("Übertragung"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
@@ -74,12 +74,12 @@ TTransferFrm::TTransferFrm(QWidget* parent) : QDialog(parent) {
     ListBox1->installEventFilter(this);
     Button1->installEventFilter(this);
 
-    UseQtSerialLink(*this);
+    link_.Setup(QtSerialLinkSetup(*this));
 }
 
 TTransferFrm::~TTransferFrm() {
     // The link must not write into a window that is gone.
-    SetupSerialLink(SerialLinkSetup());
+    link_.Setup(SerialLinkSetup());
 }
 
 void TTransferFrm::LayOut(int listWidth) {
@@ -148,10 +148,10 @@ bool TTransferFrm::eventFilter(QObject* watched, QEvent* event) {
 
 bool TTransferFrm::FormKeyPress(QKeyEvent* event) {
     if (event->text().toUpper() == QStringLiteral("S")) {
-        StartRequested = true;
+        link_.StartRequested = true;
     }
     if (event->key() == Qt::Key_Escape) {
-        AbortRequested = true;
+        link_.AbortRequested = true;
         // ESC only asks for the abort; the window stays, as the dialog would otherwise close.
         return true;
     }
@@ -159,13 +159,13 @@ bool TTransferFrm::FormKeyPress(QKeyEvent* event) {
 }
 
 void TTransferFrm::Button1Click() {
-    AbortRequested = true;
+    link_.AbortRequested = true;
     HandlePendingMessages();
     close();
 }
 
 void TTransferFrm::FormCloseQuery() {
-    AbortRequested = true;
+    link_.AbortRequested = true;
     HandlePendingMessages();
 }
 
@@ -175,6 +175,6 @@ void TTransferFrm::closeEvent(QCloseEvent* event) {
 }
 
 void TTransferFrm::reject() {
-    AbortRequested = true;
+    link_.AbortRequested = true;
     QDialog::reject();
 }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer window: the lines of a running transfer, its Abbruch button and the keys S
-// (start) and ESC (abort), which set the request flags of the serial link.
+// (start) and ESC (abort), which set the request flags of its serial link.
 
+#include "core/exchange/SerialLink.h"
 #include "core/exchange/TransferLines.h"
 
 #include <QDialog>
@@ -12,12 +13,16 @@
 
 class QListWidget;
 class QPushButton;
+struct ConnectionSettings;
 
 class TTransferFrm : public QDialog, public TransferLines {
     Q_OBJECT
 public:
-    explicit TTransferFrm(QWidget* parent = nullptr);
+    // The flows and the serial link use `settings` as they are at each transfer.
+    explicit TTransferFrm(const ConnectionSettings& settings, QWidget* parent = nullptr);
     ~TTransferFrm() override;
+
+    SerialLink& Link() { return link_; }
 
     // Appends a line, scrolls to it and repaints at once, so it shows while the caller is busy.
     void AddTransferLine(const std::string& text) override;
@@ -33,9 +38,9 @@ public:
     void SendViaCom();
     // Serial device -> card table; false when the receive failed or was aborted.
     bool ReceiveViaCom();
-    // Card table -> memory-card file MmcFileName.
+    // Card table -> the settings' memory-card file.
     void WriteMmcFile();
-    // Memory-card file MmcFileName -> card table.
+    // The settings' memory-card file -> card table.
     void ReadMmcFile();
 
     QListWidget* ListBox1 = nullptr;
@@ -57,6 +62,9 @@ private:
     bool FormKeyPress(QKeyEvent* event);
     void Button1Click();
     void FormCloseQuery();
+
+    const ConnectionSettings& settings_;
+    SerialLink link_;
 };
 
 extern TTransferFrm* TransferFrm;

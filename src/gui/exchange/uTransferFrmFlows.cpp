@@ -7,6 +7,7 @@
 #include "core/exchange/SerialRecords.h"
 #include "core/exchange/TransferFile.h"
 
+#include "core/files/ConnectionSettings.h"
 #include "core/files/FileErrors.h"
 #include "core/files/ScopeExit.h"
 #include "core/files/uGlobal.h"
@@ -69,8 +70,8 @@ void DiscardTempFile(const std::string& name) {
     }
 }
 
-bool ConvertsUmlauts() {
-    return DeviceType == "XQ";
+bool ConvertsUmlauts(const ConnectionSettings& settings) {
+    return settings.DeviceType == "XQ";
 }
 
 // The measurement view of the first card, on the card page.
@@ -112,18 +113,19 @@ void TTransferFrm::SendViaCom() {
     CardFileName = TempCardFile;
     SaveMode = smOverwrite;
     MainFrm->WriteCardFile();
-    BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(), PauseMs);
-    SendToDevice(TempDeviceFile);
+    BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(settings_), PauseMs);
+    link_.SendToDevice(TempDeviceFile);
 }
 
 bool TTransferFrm::ReceiveViaCom() {
     EnsureTempFiles();
     // The received data stay in the temporary files until the next transfer.
     ScopeExit restore([previous = CardFileName] { CardFileName = previous; });
-    if (!ReceiveFromDevice(TempDeviceFile)) {
+    if (!link_.ReceiveFromDevice(TempDeviceFile)) {
         return false;
     }
-    ConvertReceivedRecords(TempDeviceFile, TempCardFile, ConvertsUmlauts(), *this, PauseMs);
+    ConvertReceivedRecords(TempDeviceFile, TempCardFile, ConvertsUmlauts(settings_), *this,
+                           PauseMs);
     CardFileName = TempCardFile;
     MainFrm->LoadCardFile();
     RefreshFirstCard();
@@ -139,7 +141,7 @@ void TTransferFrm::WriteMmcFile() {
     CardFileName = TempCardFile;
     SaveMode = smOverwrite;
     MainFrm->WriteCardFile();
-    ExportTransferFile(MmcFileName, TempCardFile, *this);
+    ExportTransferFile(settings_.MmcFileName, TempCardFile, *this);
     MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet1);
 }
 
@@ -150,7 +152,7 @@ void TTransferFrm::ReadMmcFile() {
         CardFileName = previous;
     });
     CardFileName = TempCardFile;
-    ImportTransferFile(MmcFileName, TempCardFile, *this, PauseMs);
+    ImportTransferFile(settings_.MmcFileName, TempCardFile, *this, PauseMs);
     MainFrm->LoadCardFile();
     RefreshFirstCard();
 }
