@@ -5,6 +5,7 @@
 #include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/TFileDialog.h"
+#include "gui/files/uUeberschreibFrm.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -42,7 +43,7 @@ void DialogAnswersTest::answerOfAnotherKindIsRecordedAndStaysQueued() {
 void DialogAnswersTest::withoutAnAnswerEveryKindCancels() {
     TFileDialog dialog(TFileDialog::Save);
     QVERIFY(!dialog.Execute(nullptr));
-    QCOMPARE(DialogAnswers::TakeChoice(QStringLiteral("Datei")), smCancel);
+    QCOMPARE(DialogAnswers::TakeChoice(QStringLiteral("Datei"), smCancel), smCancel);
     QPrinter printer;
     printer.setOutputFileName(QStringLiteral("/tmp/vorher.pdf"));
     QCOMPARE(DialogAnswers::AnswerPrinter(printer, QStringLiteral("Drucken")),

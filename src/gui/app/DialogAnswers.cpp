@@ -167,8 +167,8 @@ std::optional<QString> TakeFile(const QString& title) {
     return answer->name;
 }
 
-std::optional<TSaveMode> TakeChoice(const QString& title) {
-    return Take("choice", title, smCancel);
+std::optional<TSaveMode> TakeChoice(const QString& title, TSaveMode cancel) {
+    return Take("choice", title, cancel);
 }
 
 std::optional<bool> AnswerForm(QWidget& form) {

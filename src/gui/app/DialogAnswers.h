@@ -6,8 +6,6 @@
 // While automation is on, message boxes are recorded, and a dialog that finds no answer, or one
 // of another kind, records that as unexpected and is cancelled: no real dialog opens in a test.
 
-#include "core/files/uGlobal.h"
-
 #include <QMap>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,6 +16,9 @@
 
 class QPrinter;
 class QWidget;
+
+// The answer of the file-exists dialog, defined with the card files.
+enum TSaveMode : unsigned char;
 
 namespace DialogAnswers {
 
@@ -60,7 +61,8 @@ QMap<QString, QString> FormShown();
 void RecordShown(const QString& text);
 std::optional<bool> TakeYesNo(const QString& question);
 std::optional<QString> TakeFile(const QString& title);
-std::optional<TSaveMode> TakeChoice(const QString& title);
+// `cancel` is the choice that stands for cancelling.
+std::optional<TSaveMode> TakeChoice(const QString& title, TSaveMode cancel);
 // Fills the form's fields; true for OK.
 std::optional<bool> AnswerForm(QWidget& form);
 // Sets the printer up as the user would have; true when confirmed.

@@ -62,7 +62,7 @@ void TUeberschreibFrm::showEvent(QShowEvent* event) {
 
 int TUeberschreibFrm::exec() {
     // Answered as if its button had been clicked; smCancel stands for "Abbruch".
-    const std::optional<TSaveMode> answer = DialogAnswers::TakeChoice(windowTitle());
+    const std::optional<TSaveMode> answer = DialogAnswers::TakeChoice(windowTitle(), smCancel);
     if (!answer) {
         return QDialog::exec();
     }
