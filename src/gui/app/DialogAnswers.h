@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Tests answer the program's dialogs through one queue instead of a person. Every dialog takes
-// the answer at the head before it opens for real, each kind of dialog its own kind of answer.
-// While automation is on, message boxes are recorded, and a dialog that finds no answer, or one
-// of another kind, records that as unexpected and is cancelled: no real dialog opens in a test.
+// Tests answer the program's dialogs through one queue instead of a person. Questions, file
+// dialogs, the file-exists choice, the certificate forms and the printer dialogs take the answer
+// at the head before they open for real, each its own kind of answer. While automation is on,
+// message boxes are recorded, and a dialog that finds no answer, or one of another kind, records
+// that as unexpected and is cancelled: none of them opens for real in a test.
 
 #include <QMap>
 #include <QPageLayout>
