@@ -58,7 +58,7 @@ void AfterFirstPaint() {
     Report("shown_ns", NowNs() - std::atoll(std::getenv(kStartVar)));
     if (const char* cards = std::getenv(kCardsVar)) {
         const long long t0 = NowNs();
-        CardFileName = cards;
+        MainFrm->Document().SetFileName(cards);
         MainFrm->LoadCardFile();
         QCoreApplication::processEvents();
         Report("load_ns", NowNs() - t0);

@@ -329,8 +329,8 @@ void ConnectionTest::deviceListShowsMappedNumbers() {
 void ConnectionTest::connectionCommandFromTheMenu() {
     ProgramUnderTest program;
     MapPorts(program, {});
-    CardFileName = program.Dir().File("k.csv");
-    DataChanged = false;
+    MainFrm->Document().SetFileName(program.Dir().File("k.csv"));
+    MainFrm->Document().SetChanged(false);
     MainFrm->setWindowTitle(QStringLiteral("vexa Fendro 3.03 [k.csv]"));
     bool shown = false;
     QTimer::singleShot(0, VerbFrm, [&] {
@@ -339,13 +339,13 @@ void ConnectionTest::connectionCommandFromTheMenu() {
     });
     MainFrm->Verbindung1->trigger();
     QVERIFY(shown);
-    QVERIFY(CardFileName.empty());
+    QVERIFY(MainFrm->Document().FileName().empty());
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
 
     // Unsaved edits answered with Yes: the save runs and the dialog is not shown.
-    DataChanged = true;
-    CardFileName = program.Dir().File("k.csv");
+    MainFrm->Document().SetChanged(true);
+    MainFrm->Document().SetFileName(program.Dir().File("k.csv"));
     DialogAnswers::QueueYesNo(true);
     DialogAnswers::QueueFile(QString());
     shown = false;
@@ -357,7 +357,7 @@ void ConnectionTest::connectionCommandFromTheMenu() {
     QApplication::processEvents();
     QVERIFY(!shown);
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
-    QCOMPARE(CardFileName, program.Dir().File("k.csv"));
+    QCOMPARE(MainFrm->Document().FileName(), program.Dir().File("k.csv"));
 
     // Answered with No: the cards stay, but no longer belong to a file.
     DialogAnswers::QueueYesNo(false);
@@ -367,8 +367,8 @@ void ConnectionTest::connectionCommandFromTheMenu() {
     });
     MainFrm->Verbindung1->trigger();
     QVERIFY(shown);
-    QVERIFY(CardFileName.empty());
-    QVERIFY(!DataChanged);
+    QVERIFY(MainFrm->Document().FileName().empty());
+    QVERIFY(!MainFrm->Document().Changed());
 }
 
 QTEST_MAIN(ConnectionTest)

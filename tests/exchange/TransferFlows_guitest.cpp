@@ -149,7 +149,7 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     const std::string cards = program.Dir().File("kunden.csv");
     WriteBytes(cards, Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
     Open(cards);
-    DataChanged = true;
+    MainFrm->Document().SetChanged(true);
     const QString title = MainFrm->TitleText();
     const TFileDialog* lastDialog = TFileDialog::LastShown();
 
@@ -157,16 +157,16 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
     Settings().ComPort = 0;
     for (const char* type : {"COM", "T7Q", "XQ", "RV", "mmc"}) {
         Settings().DeviceType = type;
-        SaveMode = smCancel;
+        MainFrm->Document().SetWriteMode(smCancel);
         MainFrm->PCzuMessgert1->trigger();
         QCOMPARE(TFileDialog::LastShown(), lastDialog);
         // The window is still open from the last send and starts with a fresh list.
         QCOMPARE(Lines(), QStringList{QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen")});
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(MainFrm->Document().Changed());
         QCOMPARE(MainFrm->TitleText(), title);
-        QCOMPARE(SaveMode, smOverwrite);
+        QCOMPARE(MainFrm->Document().WriteMode(), smOverwrite);
         QVERIFY(IsEmptyFile(TempCardFile));
         QVERIFY(IsEmptyFile(TempDeviceFile));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
@@ -238,8 +238,8 @@ void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
                                       : std::string("M\xFCller,Hauptstra\xDF"
                                                     "e 1,K\xF6ln\r\nB\xE4r,Weg 2,\xD6hringen\r\n"));
         QVERIFY(TransferFrm->isVisible());
-        QCOMPARE(CardFileName, cards);
-        QVERIFY(!DataChanged);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
+        QVERIFY(!MainFrm->Document().Changed());
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 }
@@ -292,9 +292,9 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     QCOMPARE(Cell(0, 7), Padded("B\xE4r", 20));
     QCOMPARE(Cell(0, 8), Padded("Gr\xF6\xDF", 20));
     QCOMPARE(Cell(1, 6), Padded("Weg 1", 20));
-    QCOMPARE(CardFileName, target);
+    QCOMPARE(MainFrm->Document().FileName(), target);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [ziel.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QVERIFY(Lines().contains(QStringLiteral("Daten gespeichert")));
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -334,13 +334,13 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
         // A new table: one empty card.
         QCOMPARE(CardCount(), 1);
         QCOMPARE(Cell(0, 1), std::string());
-        QCOMPARE(CardFileName, std::string());
+        QCOMPARE(MainFrm->Document().FileName(), std::string());
         QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
         QVERIFY(MainFrm->menuBar()->isEnabled());
     }
 
     // A target that does not exist asks nothing, whatever the last answer was.
-    SaveMode = smCancel;
+    MainFrm->Document().SetWriteMode(smCancel);
     Settings().ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");
@@ -377,7 +377,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(transfer.substr(0, first.size()), first);
     QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
     QVERIFY(TransferFrm->isVisible());
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
 
     // The name the device looks for is proposed again, not the one chosen last.
@@ -400,7 +400,17 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     DialogAnswers::QueueFile(Q(mmc));
     DialogAnswers::QueueChoice(smOverwrite);
     DialogAnswers::QueueYesNo(true);
+    // The last lines stay in view for a moment, with the window still open.
+    int heldMs = 0;
+    bool openWhileHeld = false;
+    MainFrm->SetWaits({[&](int ms) {
+                           heldMs += ms;
+                           openWhileHeld = TransferFrm->isVisible();
+                       },
+                       [](int) {}});
     MainFrm->MessgertzuPC1->trigger();
+    QCOMPARE(heldMs, 1500);
+    QVERIFY(openWhileHeld);
     QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(CardCount(), 2);
     for (int row : {1, 2}) {
@@ -411,9 +421,9 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     }
     QCOMPARE(LineCount(ReadBytes(cards)), 2);
     QCOMPARE(CardFields(ReadBytes(cards))[0][0], std::string("M\xFCller"));
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [kunden.csv]"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(Lines(), QStringList{QStringLiteral("Bearbeitung abgeschlossen")});
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
@@ -435,7 +445,7 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
     const std::string saved = program.Dir().File("neu.CSV");
-    QCOMPARE(CardFileName, saved);
+    QCOMPARE(MainFrm->Document().FileName(), saved);
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
     QCOMPARE(Cell(0, 2), std::string("Bauer"));
@@ -448,8 +458,8 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
     QCOMPARE(CardCount(), 2);
     QCOMPARE(Cell(2, 1), std::string("Ulm"));
-    QCOMPARE(CardFileName, std::string());
-    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
+    QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->TitleText(), QStringLiteral("vexa Fendro 3.03"));
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(LineCount(ReadBytes(saved)), 2);
@@ -470,7 +480,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
         QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     };
     auto unchanged = [&] {
-        QCOMPARE(CardFileName, cards);
+        QCOMPARE(MainFrm->Document().FileName(), cards);
         QCOMPARE(CardCount(), 2);
         QCOMPARE(Cell(0, 2), std::string("Bauer"));
         QCOMPARE(MainFrm->TitleText(), title);
@@ -520,7 +530,7 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     Open(cards);
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
                                           QString::fromUtf8("Abelé"), Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 
     // Yes to saving the typed changes, then the save dialog is cancelled.
     Settings().DeviceType = "COM";
@@ -532,8 +542,8 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
     QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(Cell(0, 1), std::string("Abel\xE9"));
-    QVERIFY(DataChanged);
-    QCOMPARE(CardFileName, cards);
+    QVERIFY(MainFrm->Document().Changed());
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(!TransferFrm->isVisible());
     QCOMPARE(ReadBytes(target), Card("Alt", "Gasse", "Bonn"));
 }
@@ -549,7 +559,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
-    QCOMPARE(CardFileName, cards);
+    QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
 
@@ -559,7 +569,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(DialogAnswers::TakeShown().size(), 1);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
-    QCOMPARE(CardFileName, std::string());
+    QCOMPARE(MainFrm->Document().FileName(), std::string());
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled());
 }

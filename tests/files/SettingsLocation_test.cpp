@@ -111,9 +111,10 @@ TEST(SettingsLocation, InstalledProgramKeepsItsSettingsInTheUserFolder) {
         SetSettingsFileName(ChooseSettingsFile(ProgramFileWithExtension(".ini"), user));
         EXPECT_EQ(SettingsFileName(), user);
         ConnectionSettings connection;
-        LoadSettings(connection);
+        std::string cardFile;
+        LoadSettings(connection, cardFile);
         connection.ComPort = 3;
-        SaveSettings(connection);
+        SaveSettings(connection, cardFile);
     }
     SetSettingsFileName("");
     SetProgramFileName("fendro");

@@ -36,7 +36,7 @@ protected:
         SetProgramFileName(dir_.File("fendro"));
         SetSettingsFileName(std::string());
         connection_.DeviceType = "unset";
-        CardFileName = "unset";
+        cardFile_ = "unset";
         connection_.MmcFileName = "unset";
         connection_.ComPort = -99;
         connection_.BaudRate = -99;
@@ -46,38 +46,39 @@ protected:
 
     TempDir dir_;
     ConnectionSettings connection_;
+    std::string cardFile_; // the card file named in [Main]
 };
 
 } // namespace
 
 TEST_F(SettingsTest, FirstStartCreatesTheFuelTableAndExitAddsMain) {
     EXPECT_EQ(SettingsFileName(), Ini());
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     EXPECT_EQ(connection_.DeviceType, "RV");
-    EXPECT_EQ(CardFileName, "C:\\");
+    EXPECT_EQ(cardFile_, "C:\\");
     EXPECT_EQ(connection_.MmcFileName, "C:\\");
     EXPECT_EQ(connection_.ComPort, 0);
     EXPECT_EQ(connection_.BaudRate, 9600);
     EXPECT_EQ(ReadBytes(Ini()), DefaultFuelSections());
 
     // The start-up empties the card file name before the exit writes it.
-    CardFileName.clear();
-    SaveSettings(connection_);
+    cardFile_.clear();
+    SaveSettings(connection_, cardFile_);
     EXPECT_EQ(ReadBytes(Ini()), DefaultFuelSections() +
                                     "[Main]\r\nTypGeraet=RV\r\nFilename=\r\n"
                                     "MMCFilename=C:\\\r\nCOMPort=0\r\nBaudrate=9600\r\n");
 
     // A second run changes nothing.
     const std::string once = ReadBytes(Ini());
-    LoadSettings(connection_);
-    CardFileName.clear();
-    SaveSettings(connection_);
+    LoadSettings(connection_, cardFile_);
+    cardFile_.clear();
+    SaveSettings(connection_, cardFile_);
     EXPECT_EQ(ReadBytes(Ini()), once);
 }
 
 TEST_F(SettingsTest, EmptyFileCountsAsMissing) {
     WriteBytes(Ini(), "");
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     EXPECT_EQ(connection_.BaudRate, 9600);
     EXPECT_EQ(ReadBytes(Ini()), DefaultFuelSections());
 }
@@ -88,7 +89,7 @@ TEST_F(SettingsTest, PartialFuelTableIsCompletedWithoutTouchingWhatIsThere) {
     const std::string before = "[Notiz]\r\nText=von Hand\r\n\r\n"
                                "[2]\r\nname=\r\nCO2Max=11.7\r\nA1=0.5\r\nMaxEta=\"99.0\"\r\n";
     WriteBytes(Ini(), before);
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     const std::string after = ReadBytes(Ini());
     EXPECT_EQ(after.rfind("[Notiz]\r\nText=von Hand\r\n\r\n"
                           "[2]\r\nname=\r\nCO2Max=11.7\r\nA1=0.5\r\nMaxEta=\"99.0\"\r\nB=0.011\r\n",
@@ -111,25 +112,25 @@ TEST_F(SettingsTest, MainValuesAsRead) {
     WriteBytes(Ini(),
                "[MAIN]\r\ntypgeraet=MMC\r\nFilename=\r\nMMCFilename=D:\\Karten\\T7QKX.TXT\r\n"
                "COMPort=0x1F\r\nBaudrate=\r\n");
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     EXPECT_EQ(connection_.DeviceType, "MMC");
-    EXPECT_EQ(CardFileName, ""); // present and empty: not the default
+    EXPECT_EQ(cardFile_, ""); // present and empty: not the default
     EXPECT_EQ(connection_.MmcFileName, "D:\\Karten\\T7QKX.TXT");
     EXPECT_EQ(connection_.ComPort, 31);
     EXPECT_EQ(connection_.BaudRate, 9600);
 
     WriteBytes(Ini(), "[Main]\r\nCOMPort=abc\r\nBaudrate=19200\r\n");
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     EXPECT_EQ(connection_.ComPort, 0);
     EXPECT_EQ(connection_.BaudRate, 19200);
-    EXPECT_EQ(CardFileName, "C:\\");
+    EXPECT_EQ(cardFile_, "C:\\");
 }
 
 TEST_F(SettingsTest, PathsAreWindows1252InTheFileAndUtf8InMemory) {
     WriteBytes(Ini(), "[Main]\r\nFilename=/home/k\xF6hler/kunden.csv\r\n");
-    LoadSettings(connection_);
-    EXPECT_EQ(CardFileName, "/home/k\xC3\xB6hler/kunden.csv");
-    SaveSettings(connection_);
+    LoadSettings(connection_, cardFile_);
+    EXPECT_EQ(cardFile_, "/home/k\xC3\xB6hler/kunden.csv");
+    SaveSettings(connection_, cardFile_);
     EXPECT_EQ(IniFile(Ini()).ReadString("Main", "Filename", ""), "/home/k\xF6hler/kunden.csv");
 }
 
@@ -138,7 +139,7 @@ TEST_F(SettingsTest, ReadOnlyFileRaisesAndStaysIntact) {
     WriteBytes(Ini(), before);
     fs::permissions(fs::u8path(Ini()), fs::perms::owner_read);
     try {
-        LoadSettings(connection_);
+        LoadSettings(connection_, cardFile_);
         FAIL() << "no error";
     } catch (const EInOutError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + Ini());
@@ -146,20 +147,20 @@ TEST_F(SettingsTest, ReadOnlyFileRaisesAndStaysIntact) {
     // [Main] was read before the first write failed.
     EXPECT_EQ(connection_.DeviceType, "COM");
     EXPECT_EQ(connection_.ComPort, 3);
-    EXPECT_THROW(SaveSettings(connection_), EInOutError);
+    EXPECT_THROW(SaveSettings(connection_, cardFile_), EInOutError);
     EXPECT_EQ(ReadBytes(Ini()), before);
 }
 
 TEST_F(SettingsTest, ReadOnlyCompleteFileNeedsNoWriteAtStart) {
     WriteBytes(Ini(), DefaultFuelSections());
     fs::permissions(fs::u8path(Ini()), fs::perms::owner_read);
-    EXPECT_NO_THROW(LoadSettings(connection_));
+    EXPECT_NO_THROW(LoadSettings(connection_, cardFile_));
     EXPECT_EQ(ReadBytes(Ini()), DefaultFuelSections());
 }
 
 TEST_F(SettingsTest, RedirectedSettingsFile) {
     SetSettingsFileName(dir_.File("elsewhere.ini"));
-    LoadSettings(connection_);
+    LoadSettings(connection_, cardFile_);
     EXPECT_TRUE(fs::exists(fs::u8path(dir_.File("elsewhere.ini"))));
     EXPECT_FALSE(fs::exists(fs::u8path(Ini())));
     SetSettingsFileName(std::string());

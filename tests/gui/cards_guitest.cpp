@@ -121,12 +121,18 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
     }
     WriteBytes(file, data);
     bool progressSeen = false;
-    QTimer::singleShot(100, [&] {
-        progressSeen = ProgressFrm->isVisible() &&
-                       ProgressFrm->windowTitle() == QString::fromUtf8("Datenübertragung") &&
-                       ProgressFrm->Label1->text() == QStringLiteral("Bearbeite 0 von 57") &&
-                       !MainFrm->StringGrid1->isHidden() && !MainFrm->menuBar()->isEnabled();
-    });
+    int pausedMs = 0;
+    // The pause before the load is there for the progress window to show its start.
+    MainFrm->SetWaits(
+        {[](int) {},
+         [&](int ms) {
+             pausedMs += ms;
+             QApplication::processEvents();
+             progressSeen = ProgressFrm->isVisible() &&
+                            ProgressFrm->windowTitle() == QString::fromUtf8("Datenübertragung") &&
+                            ProgressFrm->Label1->text() == QStringLiteral("Bearbeite 0 von 57") &&
+                            !MainFrm->StringGrid1->isHidden() && !MainFrm->menuBar()->isEnabled();
+         }});
     // During the load itself the grid is hidden.
     QList<bool> gridHiddenAtStep;
     const auto watch =
@@ -141,6 +147,7 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
     QCOMPARE(gridHiddenAtStep, (QList<bool>{true, true}));
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QVERIFY2(progressSeen, qPrintable(ProgressFrm->Label1->text()));
+    QCOMPARE(pausedMs, 300);
     QCOMPARE(ProgressFrm->Label1->text(), QStringLiteral("Bearbeite 50 von 57"));
     QVERIFY(!ProgressFrm->isVisible());
     QVERIFY(MainFrm->StringGrid1->isVisible());
@@ -148,10 +155,10 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
 
     QCOMPARE(MainFrm->Cards().RowCount(), 58);
     QCOMPARE(Cell(0, 57), std::string("Kunde57"));
-    QCOMPARE(CardFileName, file);
+    QCOMPARE(MainFrm->Document().FileName(), file);
     QVERIFY(MainFrm->windowTitle().startsWith(QStringLiteral("vexa Fendro 3.03 [")));
     QVERIFY(MainFrm->windowTitle().endsWith(QStringLiteral("kunden.csv]")));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
     QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
 
@@ -191,7 +198,7 @@ void CardsTest::openEmptyAndVanishedFiles() {
     const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith(QStringLiteral("error: Unable to read ")));
-    QCOMPARE(CardFileName, full);
+    QCOMPARE(MainFrm->Document().FileName(), full);
     QCOMPARE(MainFrm->windowTitle(), title);
     QCOMPARE(Cell(0, 1), std::string("Meier"));
     QVERIFY(!ProgressFrm->isVisible());
@@ -204,7 +211,7 @@ void CardsTest::openAsksAboutTypedChangesFirst() {
     WriteBytes(file, Card("Meier") + "\r\n");
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
     // Yes: the save dialog comes instead of the open dialog (cancelled here).
     DialogAnswers::QueueYesNo(true);
     DialogAnswers::QueueFile(QString());
@@ -217,7 +224,7 @@ void CardsTest::openAsksAboutTypedChangesFirst() {
     QCOMPARE(DialogAnswers::TakeShown(), (QStringList{QString::fromUtf8("?: Daten geändert ?"),
                                                       QString::fromUtf8("?: Daten geändert ?")}));
     QCOMPARE(Cell(0, 1), std::string("Meier"));
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
 }
 
 void CardsTest::saveNewTableUnderNewName() {
@@ -229,7 +236,7 @@ void CardsTest::saveNewTableUnderNewName() {
     QCOMPARE(ReadBytes(file), Commas() + "\r\n");
     QCOMPARE(TUeberschreibFrm::TimesShown(), asked);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [neu.CSV]"));
-    QCOMPARE(CardFileName, file);
+    QCOMPARE(MainFrm->Document().FileName(), file);
     const TFileDialog* shown = TFileDialog::LastShown();
     QCOMPARE(shown, &MainFrm->SaveDialog1);
     QCOMPARE(shown->DefaultExt, QStringLiteral("CSV"));
@@ -254,15 +261,15 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     DialogAnswers::QueueChoice(smCancel);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), old);
-    QCOMPARE(SaveMode, smCancel);
-    QVERIFY(DataChanged);
+    QCOMPARE(MainFrm->Document().WriteMode(), smCancel);
+    QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [k.csv]"));
 
     // Append writes the loaded card a second time.
     DialogAnswers::QueueChoice(smAppend);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), old + table);
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
 
     DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
@@ -282,7 +289,7 @@ void CardsTest::saveAsToExistingFileAsks() {
     QCOMPARE(TUeberschreibFrm::TimesShown(), asked + 1);
     QCOMPARE(ReadBytes(other), Card("Fremd") + "\r\n");
     // The chosen file is named although nothing was written.
-    QCOMPARE(CardFileName, other);
+    QCOMPARE(MainFrm->Document().FileName(), other);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [andere.csv]"));
 
     DialogAnswers::QueueFile(Q(other));
@@ -346,7 +353,9 @@ void CardsTest::fileExistsDialogItself() {
     QString button3;
     bool focusOnCancel = false;
     // Enter right after the dialog opens chooses "Abbruch", which has the focus.
-    SaveMode = smOverwrite;
+    QTimer::singleShot(0, [&] { dialog->Button2->click(); });
+    dialog->exec();
+    QCOMPARE(dialog->Answer(), smOverwrite);
     QTimer::singleShot(0, [&] {
         caption = dialog->windowTitle();
         button3 = dialog->Button3->text();
@@ -357,24 +366,25 @@ void CardsTest::fileExistsDialogItself() {
     QCOMPARE(caption, QStringLiteral("Datei existiert bereits"));
     QCOMPARE(button3, QStringLiteral("Abbruch"));
     QVERIFY(focusOnCancel);
-    QCOMPARE(SaveMode, smCancel);
+    QCOMPARE(dialog->Answer(), smCancel);
     QCOMPARE(dialog->Button1->text(), QString::fromUtf8("Daten an die Datei anhängen"));
     QCOMPARE(dialog->Button2->text(), QString::fromUtf8("Datei überschreiben"));
     QCOMPARE(dialog->Label1->text(), QString::fromUtf8("Möchten Sie "));
     QCOMPARE(dialog->size(), QSize(297, 125));
 
     // Closing it without a choice leaves "Abbruch".
-    SaveMode = smAppend;
-    QTimer::singleShot(0, [&] { dialog->close(); });
+    QTimer::singleShot(0, [&] { dialog->Button1->click(); });
     dialog->exec();
-    QCOMPARE(SaveMode, smCancel);
+    QCOMPARE(dialog->Answer(), smAppend);
+    QTimer::singleShot(0, [&] { dialog->close(); });
+    QCOMPARE(dialog->Ask(), smCancel);
 
     QTimer::singleShot(0, [&] { dialog->Button1->click(); });
     dialog->exec();
-    QCOMPARE(SaveMode, smAppend);
+    QCOMPARE(dialog->Answer(), smAppend);
     QTimer::singleShot(0, [&] { dialog->Button2->click(); });
     dialog->exec();
-    QCOMPARE(SaveMode, smOverwrite);
+    QCOMPARE(dialog->Answer(), smOverwrite);
     DialogAnswers::Enable(true);
 }
 
@@ -437,15 +447,15 @@ void CardsTest::failedWriteKeepsTitleFlagAndFile() {
              QStringList{QStringLiteral("error: Unable to write to ") + Q(file)});
     QCOMPARE(ReadBytes(file), old);
     QCOMPARE(MainFrm->windowTitle(), title);
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 
     // Under a new name in a folder that is gone: name, title and flag stay.
     DialogAnswers::QueueFile(Q(program.Dir().File("weg/neu.csv")));
     MainFrm->Speichernunter1->trigger();
     QCOMPARE(DialogAnswers::TakeShown().size(), 1);
-    QCOMPARE(CardFileName, file);
+    QCOMPARE(MainFrm->Document().FileName(), file);
     QCOMPARE(MainFrm->windowTitle(), title);
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 }
 
 void CardsTest::typingRules() {
@@ -454,7 +464,7 @@ void CardsTest::typingRules() {
     QVERIFY(editor != nullptr);
     QTest::keyClicks(editor, QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
     QCOMPARE(Cell(0, 1), std::string("Abcdefghijklmnopqrst"));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, QStringLiteral("XY"));
     QCOMPARE(Cell(0, 1), std::string("AbcdefghijklmnopqrsX"));
@@ -526,9 +536,9 @@ void CardsTest::typedTextIsSavedWithEditorOpen() {
     DialogAnswers::QueueFile(Q(file));
     MainFrm->Speichernunter1->trigger();
     QCOMPARE(ReadBytes(file), "Meier" + Commas() + "\r\n");
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     CloseEditor(editor);
-    QVERIFY(!DataChanged); // closing an unchanged editor marks nothing
+    QVERIFY(!MainFrm->Document().Changed()); // closing an unchanged editor marks nothing
 }
 
 void CardsTest::insertAndDeletePositions() {
@@ -577,7 +587,7 @@ void CardsTest::insertAndDeletePositions() {
     QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QString());
 
     // None of it counts as a change: "Neu" asks nothing.
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     DialogAnswers::TakeShown();
     MainFrm->Neu1->trigger();
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
@@ -616,7 +626,7 @@ void CardsTest::sortByLocaleStableCurrentRowFollows() {
     QCOMPARE(Cell(1, 1), std::string("Allee"));
     QCOMPARE(Cell(0, 2), std::string("Zander"));
 
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
     DialogAnswers::TakeShown();
     MainFrm->Neu1->trigger();
     QVERIFY(DialogAnswers::TakeShown().isEmpty());

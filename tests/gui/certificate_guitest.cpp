@@ -47,8 +47,8 @@ const char* const kCards =
     "Huber,Gasse 3,Bonn\r\n";
 
 void LoadCards(const ProgramUnderTest& program) {
-    CardFileName = program.Dir().File("kunden.csv");
-    WriteBytes(CardFileName, kCards);
+    MainFrm->Document().SetFileName(program.Dir().File("kunden.csv"));
+    WriteBytes(MainFrm->Document().FileName(), kCards);
     QVERIFY(MainFrm->LoadCardFile());
 }
 
@@ -89,7 +89,7 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
     QVERIFY(ReadWholeFile(program.SettingsFile(), settings));
     QVERIFY(settings.find("[Betrieb]\r\nName=Schornsteinfegerei Ru\xDF\r\n") != std::string::npos);
 
-    DataChanged = false;
+    MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
     const QString pdf = QString::fromStdString(program.Dir().File("bescheinigung.pdf"));
     ChoosePdfPrinter(pdf);
@@ -106,7 +106,7 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(QString::fromStdString(cards.Cell(25 + i, 2)), QString::fromLatin1(expected[i]));
     }
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->GridModel()->index(1, 25).data().toString(), QStringLiteral("10.5"));
 
     const QString text = PdfText(pdf);
@@ -127,7 +127,7 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
 void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     ProgramUnderTest program;
     LoadCards(program);
-    DataChanged = false;
+    MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
     DialogAnswers::QueueForm({true, {{QStringLiteral("Edit2"), QStringLiteral("31.02.1995")}}});
     MainFrm->Messbescheinigung1->trigger();
@@ -135,7 +135,7 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains(QStringLiteral("TT.MM.JJJJ")), qPrintable(shown[0]));
     QVERIFY(MainFrm->Cards().Cell(28, 2).empty());
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
 
     // Huber's earlier card is in another card file of the same folder.
     WriteBytes(program.Dir().File("2023.CSV"), "HUBER,Gasse 3,Bonn,Erdgas,,,,,,,,,,,02.05.2023,"
@@ -177,9 +177,9 @@ void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
         text.contains(QRegularExpression(QStringLiteral("Abgasverlust +– +.* nicht gemessen"))));
     QVERIFY(!text.contains(QStringLiteral("werden eingehalten")));
 
-    p.start(tool, {QStringLiteral("certificate"), QString::fromStdString(CardFileName),
-                   QStringLiteral("--all"), out, QStringLiteral("--dta"),
-                   QString::fromStdString(BuiltDefinitionFile())});
+    p.start(tool, {QStringLiteral("certificate"),
+                   QString::fromStdString(MainFrm->Document().FileName()), QStringLiteral("--all"),
+                   out, QStringLiteral("--dta"), QString::fromStdString(BuiltDefinitionFile())});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(PdfPages(out), 2);

@@ -137,7 +137,7 @@ void PrintTest::init() {
 void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
     ProgramUnderTest program;
     FillCards();
-    CardFileName = program.Dir().File("kunden.csv");
+    MainFrm->Document().SetFileName(program.Dir().File("kunden.csv"));
     const QString pdf = QString::fromStdString(program.Dir().File("kunden.pdf"));
     ChoosePdfInSetupDialog(QString::fromStdString(program.Dir().File("setup.pdf")));
 

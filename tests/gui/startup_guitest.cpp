@@ -30,7 +30,7 @@ namespace {
 
 void TypeIntoFirstCard(const QString& text) {
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), text, Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
 }
 
 const QString kQuestion = QString::fromUtf8("?: Daten geändert ?");
@@ -120,7 +120,7 @@ void StartupTest::storedCardFileIsNotReopenedAndSettingsAreWrittenAtExit() {
     program.Show();
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03"));
     QVERIFY(MainFrm->Cards().Cell(0, 1).empty());
-    QVERIFY(CardFileName.empty());
+    QVERIFY(MainFrm->Document().FileName().empty());
     program.Close();
     const std::string text = ReadBytes(program.SettingsFile());
     QVERIFY(text.rfind("; eigene Notiz\r\n[Main]\r\n", 0) == 0);
@@ -161,12 +161,12 @@ void StartupTest::newAsksOnlyAfterTyping() {
 
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
                                           QStringLiteral("Meier"), Qt::EditRole));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
     DialogAnswers::QueueYesNo(false);
     MainFrm->Neu1Click();
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
     QVERIFY(MainFrm->Cards().Cell(0, 1).empty());
-    QVERIFY(!DataChanged);
+    QVERIFY(!MainFrm->Document().Changed());
 }
 
 void StartupTest::newAnsweredYesKeepsTheCards() {
@@ -178,8 +178,8 @@ void StartupTest::newAnsweredYesKeepsTheCards() {
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{kQuestion});
     // No new table after the save: the user chooses "Neu" again.
     QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
-    QVERIFY(DataChanged);
-    DataChanged = false;
+    QVERIFY(MainFrm->Document().Changed());
+    MainFrm->Document().SetChanged(false);
 }
 
 void StartupTest::quitAfterACancelledSaveAsksAgainAndCloses() {
@@ -194,7 +194,7 @@ void StartupTest::quitAfterACancelledSaveAsksAgainAndCloses() {
     QTRY_VERIFY(!MainFrm->isVisible());
     // The settings were written on the way out.
     QCOMPARE(IniFile(program.SettingsFile()).ReadInteger("Main", "Baudrate", -1), 9600);
-    DataChanged = false;
+    MainFrm->Document().SetChanged(false);
 }
 
 void StartupTest::closeButtonAsksOnceAndClosesWhateverTheAnswer() {
@@ -213,7 +213,7 @@ void StartupTest::closeButtonAsksOnceAndClosesWhateverTheAnswer() {
     MainFrm->close();
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{kQuestion});
     QVERIFY(!MainFrm->isVisible()); // the close is never refused
-    DataChanged = false;
+    MainFrm->Document().SetChanged(false);
 }
 
 void StartupTest::exportDoesNothing() {
@@ -229,9 +229,9 @@ void StartupTest::exportDoesNothing() {
     QVERIFY(!std::filesystem::exists(std::filesystem::u8path(program.Dir().File("export.csv"))));
     QCOMPARE(MainFrm->windowTitle(), title);
     QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
-    QVERIFY(DataChanged);
+    QVERIFY(MainFrm->Document().Changed());
     QVERIFY(MainFrm->isVisible());
-    DataChanged = false;
+    MainFrm->Document().SetChanged(false);
 }
 
 void StartupTest::titleShorteningOnTheMainWindowFont() {

@@ -126,12 +126,13 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
     }
 
     // To the card in another file: the table has unsaved changes, so the question comes first.
-    DataChanged = true;
+    MainFrm->Document().SetChanged(true);
     DialogAnswers::QueueYesNo(false);
     frm->Table->selectRow(1);
     frm->GoToButton->click();
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
-    QCOMPARE(QString::fromStdString(CardFileName), QString::fromStdString(dir.File("2021.CSV")));
+    QCOMPARE(QString::fromStdString(MainFrm->Document().FileName()),
+             QString::fromStdString(dir.File("2021.CSV")));
     QCOMPARE(MainFrm->CurrentRow(), 1);
     QCOMPARE(MainFrm->Cards().Cell(15, MainFrm->CurrentRow()), std::string("11:15"));
 

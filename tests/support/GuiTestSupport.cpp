@@ -13,14 +13,13 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
     SetProgramFileName(dir_.File("fendro"));
     SetSettingsFileName(std::string());
-    CardFileName.clear();
-    DataChanged = false;
-    SaveMode = smAppend;
     DialogAnswers::Enable(true);
     // The program's temporary files go into the test's folder and away with it.
     const QByteArray tmpdir = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(dir_.Path()));
     CreateForms();
+    // The waits that are there for the user's eyes would only slow the tests down.
+    MainFrm->SetWaits({[](int) {}, [](int) {}});
     if (tmpdir.isNull()) {
         qunsetenv("TMPDIR");
     } else {

@@ -5,11 +5,12 @@
 #include "OptionArgs.h"
 
 #include "core/files/AtomicFile.h"
-#include "core/files/CardFile.h"
+#include "core/files/CardDocument.h"
 #include "core/files/ColumnDefs.h"
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -38,23 +39,13 @@ CardTable ReadCardTable(const std::string& csvFile, const std::string& dtaFile) 
         throw std::runtime_error(NotFound(dtaFile));
     }
     const GridLayout layout = BuildGridLayout(ReadColumnDefinitions(dtaFile));
-    std::string data;
-    if (!ReadWholeFile(csvFile, data)) {
+    TCardDocument doc;
+    doc.Cards().SetColCount(static_cast<int>(layout.captions.size()));
+    doc.Cards().AppendRow(layout.captions);
+    if (!doc.Load(csvFile)) {
         throw std::runtime_error(NotFound(csvFile));
     }
-    CardTable table;
-    table.SetColCount(static_cast<int>(layout.captions.size()));
-    table.AppendRow(layout.captions);
-    std::vector<std::string> fields;
-    ForEachCardLine(data, [&](std::string_view line) {
-        const int n = SplitLine(fields, ",", line);
-        CardTable::Row row = table.EmptyRow();
-        for (int j = 0; j < n && j < table.ColCount(); ++j) {
-            row[static_cast<size_t>(j)] = fields[static_cast<size_t>(j)];
-        }
-        table.AppendRow(std::move(row));
-    });
-    return table;
+    return std::move(doc.Cards());
 }
 
 std::string DefaultDta() {

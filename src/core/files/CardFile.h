@@ -5,14 +5,15 @@
 // quoting, CR LF written. On reading a CR ends a line, an LF right after it is skipped, byte 26
 // ends the data and the last line needs no line end.
 
-#include "core/files/uGlobal.h"
-
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CardTable;
+
+// How a write treats an existing file: the answer of the file-exists question.
+enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
 
 // Splits `line` at every `separator` into `fields` (filled from its first element on, grown as
 // needed) and returns the number of pieces, at least 1. Empty pieces count.

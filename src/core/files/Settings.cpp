@@ -49,17 +49,17 @@ void EnsureFuelDefaults(IniFile& ini) {
     }
 }
 
-void LoadSettings(ConnectionSettings& connection) {
+void LoadSettings(ConnectionSettings& connection, std::string& cardFileName) {
     IniFile ini(SettingsFileName());
     connection = ReadConnectionSettings(ini);
-    CardFileName = AnsiToUtf8(ini.ReadString("Main", "Filename", "C:\\"));
+    cardFileName = AnsiToUtf8(ini.ReadString("Main", "Filename", "C:\\"));
     EnsureFuelDefaults(ini);
 }
 
-void SaveSettings(const ConnectionSettings& connection) {
+void SaveSettings(const ConnectionSettings& connection, const std::string& cardFileName) {
     IniFile ini(SettingsFileName());
     ini.WriteString("Main", "TypGeraet", connection.DeviceType);
-    ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(CardFileName));
+    ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(cardFileName));
     ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(connection.MmcFileName));
     ini.WriteInteger("Main", "COMPort", connection.ComPort);
     ini.WriteInteger("Main", "Baudrate", connection.BaudRate);

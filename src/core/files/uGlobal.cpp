@@ -4,11 +4,6 @@
 
 #include <filesystem>
 
-std::string CardFileName;
-
-bool DataChanged = false;
-TSaveMode SaveMode = smAppend;
-
 namespace {
 std::string gProgramFileName = "fendro";
 std::string gSettingsFileName; // empty: beside the program

@@ -1,21 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Program-wide state and the names of the files beside the program.
+// The names of the files beside the program, and reading and writing the settings file.
 
 #include <string>
 
 class IniFile;
 struct ConnectionSettings;
-
-enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
-
-// The card file named in [Main] of the settings file. Native (UTF-8) here, Windows-1252 in the
-// file.
-extern std::string CardFileName;
-
-extern bool DataChanged;
-extern TSaveMode SaveMode;
 
 // The program's own file; the settings and column definition files derive from it.
 void SetProgramFileName(const std::string& fileName);
@@ -31,12 +22,12 @@ void SetSettingsFileName(const std::string& fileName);
 // The column definition file beside the program.
 std::string DefinitionFileName();
 
-// Reads [Main] into `connection` and CardFileName, then completes the fuel table in the settings
-// file.
-void LoadSettings(ConnectionSettings& connection);
+// Reads [Main] into `connection` and `cardFileName` (the card file named there), then completes
+// the fuel table in the settings file; the values are read also when completing it fails.
+void LoadSettings(ConnectionSettings& connection, std::string& cardFileName);
 // Writes every key of the fuel sections "0" to "15" back, missing ones with their defaults.
 void EnsureFuelDefaults(IniFile& ini);
 // The name a fuel entry gets on the first start (Windows-1252); empty from entry 5 on.
 std::string DefaultFuelName(int entry);
-// Writes [Main]: `connection` and CardFileName.
-void SaveSettings(const ConnectionSettings& connection);
+// Writes [Main]: `connection` and the card file `cardFileName`.
+void SaveSettings(const ConnectionSettings& connection, const std::string& cardFileName);

@@ -15,9 +15,10 @@ void CreateForms() {
     MakeTransferTempFiles();
     MainFrm = new TMainFrm;
     VerbFrm = new TVerbFrm(MainFrm->Connection(), MainFrm);
-    SuchFrm = new TSuchFrm(MainFrm);
+    SuchFrm = new TSuchFrm(*MainFrm, MainFrm);
     BrennFrm = new TBrennFrm(MainFrm);
     TransferFrm = new TTransferFrm(MainFrm->Connection(), MainFrm);
+    TransferFrm->SetCardWindow(MainFrm);
     ProgressFrm = new TProgressFrm(MainFrm);
     UeberschreibFrm = new TUeberschreibFrm(MainFrm);
 }

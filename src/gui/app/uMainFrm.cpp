@@ -9,6 +9,7 @@
 #include "gui/app/Dialogs.h"
 #include "gui/app/ProgramIcon.h"
 #include "gui/exchange/uTransferFrm.h"
+#include "platform/EventPump.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThread>
 
 TMainFrm* MainFrm = nullptr;
 
@@ -66,6 +68,8 @@ QPixmap MakePicture() {
 TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("MainFrm"));
+    waits_.hold = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    waits_.pause = PauseMs;
     BuildWindow();
     BuildMenu();
     SetMessageParent(this);
@@ -103,7 +107,7 @@ void TMainFrm::BuildWindow() {
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setFixedWidth(385);
-    gridModel_ = new CardGridModel(cards_, this);
+    gridModel_ = new CardGridModel(Cards(), this);
     gridModel_->onEdit = [this](int col, int row, const QString& text, std::string& stored) {
         return StringGrid1SetEditText(col, row, text, stored);
     };
@@ -313,7 +317,9 @@ void TMainFrm::FormShow() {
     QLocale::setDefault(QLocale::c());
     // A settings file that cannot be written (a read-only folder) is reported, but the window
     // is still laid out and usable.
-    RunGuarded([this] { LoadSettings(connection_); });
+    std::string cardFile = document_.FileName();
+    RunGuarded([this, &cardFile] { LoadSettings(connection_, cardFile); });
+    document_.SetFileName(cardFile);
     if (!SetupGrids()) {
         return;
     }
@@ -326,7 +332,7 @@ void TMainFrm::FormHide() {
         return;
     }
     settingsSaved_ = true;
-    RunGuarded([this] { SaveSettings(connection_); });
+    RunGuarded([this] { SaveSettings(connection_, document_.FileName()); });
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
@@ -352,7 +358,7 @@ void TMainFrm::FormCloseQuery() {
 }
 
 bool TMainFrm::AskSaveChanges() {
-    if (!DataChanged) {
+    if (!document_.Changed()) {
         return false;
     }
     return AskYesNo(FromUtf8("Daten geändert ?"), FromUtf8("Speichern"));
@@ -368,11 +374,11 @@ void TMainFrm::CloseMainWindow() {
 }
 
 void TMainFrm::NewCardFile() {
-    CardFileName.clear();
+    document_.SetFileName(std::string());
     if (!SetupGrids()) {
         return;
     }
-    DataChanged = false;
+    document_.SetChanged(false);
     SetPlainTitle();
     PageControl1->setCurrentWidget(TabSheet1);
     RefreshMeasurementView(1);
@@ -403,17 +409,22 @@ QString TMainFrm::TitleText() const {
 
 int TMainFrm::CurrentRow() const {
     const QModelIndex current = StringGrid1->currentIndex();
-    if (cards_.RowCount() <= 1) {
+    if (Cards().RowCount() <= 1) {
         return 0;
     }
     return current.isValid() ? current.row() + 1 : 1;
 }
 
 void TMainFrm::SetCurrentCell(int col, int row) {
-    if (row < 1 || row >= cards_.RowCount()) {
+    if (row < 1 || row >= Cards().RowCount()) {
         return;
     }
     StringGrid1->setCurrentIndex(gridModel_->index(row - 1, col));
+}
+
+void TMainFrm::ShowCard(int row) {
+    const QModelIndex current = StringGrid1->currentIndex();
+    SetCurrentCell(current.isValid() ? current.column() : 0, row);
 }
 
 void TMainFrm::SetCommandsEnabled(bool on) {

@@ -7,14 +7,15 @@
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
 
-#include "core/files/CardTable.h"
+#include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
-#include "core/files/FileStamp.h"
 #include "core/files/MeasurementView.h"
+#include "gui/app/CardWindow.h"
 #include "gui/app/TFileDialog.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,14 +28,16 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 
-class TMainFrm : public QMainWindow {
+class TMainFrm : public QMainWindow, public CardWindow {
     Q_OBJECT
 public:
     explicit TMainFrm(QWidget* parent = nullptr);
     ~TMainFrm() override;
 
-    // The card table shown by StringGrid1.
-    CardTable& Cards() { return cards_; }
+    // The open card file; its table is shown by StringGrid1.
+    TCardDocument& Document() override { return document_; }
+    CardTable& Cards() { return document_.Cards(); }
+    const CardTable& Cards() const { return document_.Cards(); }
     CardGridModel* GridModel() { return gridModel_; }
     // Current card row of the table (1 and on), 0 when the table has no card.
     int CurrentRow() const;
@@ -59,13 +62,21 @@ public:
     void RefreshMeasurementView(int row);
     const ViewCells& ViewContents() const { return view_; }
 
+    // The rest of CardWindow.
+    bool LoadCards(const std::string& fileName) override;
+    void ShowCard(int row) override;
+    void ShowCardPage() override;
+    void ShowFirstCard() override;
+    bool IsOnScreen() const override { return isVisible(); }
+
     // Card file flows.
     void OpenCardFile();
     void SaveCardFile();
     void SaveCardFileAs();
-    // False when CardFileName names no file; the table is then unchanged.
+    // Loads the document's file; false when it names no file, and the table is then unchanged.
     bool LoadCardFile();
-    // False when nothing was written (no name, or "Abbruch").
+    // Writes the document by its write mode, asking for a name when it has none. False when
+    // nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();
     // Opens the named card file as "Öffnen..." does after its dialog.
@@ -173,6 +184,15 @@ public:
     // While a long command runs, no second one may start.
     void SetCommandsEnabled(bool on);
 
+    // The waits that are there for the user's eyes only: `hold` keeps events back (the last
+    // lines of a receive stay readable), `pause` lets them through (the progress window
+    // appears before a load). Window tests replace both with no-ops.
+    struct Waits {
+        std::function<void(int ms)> hold;
+        std::function<void(int ms)> pause;
+    };
+    void SetWaits(Waits waits) { waits_ = std::move(waits); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -193,17 +213,17 @@ private:
     // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
     void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
 
-    CardTable cards_;
+    TCardDocument document_;
     CardGridModel* gridModel_ = nullptr;
     ValueList valueList_;
     ViewCells view_;
     QString title_;
-    KnownFile cardFileOnDisk_; // the card file as the table last saw it
     bool shown_ = false;
     bool inFormShow_ = false;
     bool settingsSaved_ = false;
     bool commandsEnabled_ = true;
     ConnectionSettings connection_;
+    Waits waits_;
 };
 
 extern TMainFrm* MainFrm;

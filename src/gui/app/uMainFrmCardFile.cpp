@@ -6,7 +6,6 @@
 #include "core/files/CardFile.h"
 #include "core/files/FileErrors.h"
 #include "core/files/ScopeExit.h"
-#include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
@@ -39,9 +38,9 @@ void SetUpSaveDialog(TFileDialog& dialog) {
 }
 
 // Presets a dialog with the current card file, if there is one.
-void PresetWithCardFile(TFileDialog& dialog) {
-    if (FileExists(CardFileName)) {
-        dialog.FileName = FromUtf8(CardFileName);
+void PresetWithCardFile(TFileDialog& dialog, const std::string& cardFile) {
+    if (FileExists(cardFile)) {
+        dialog.FileName = FromUtf8(cardFile);
         dialog.InitialDir = QFileInfo(dialog.FileName).absolutePath();
     }
 }
@@ -50,25 +49,20 @@ void PresetWithCardFile(TFileDialog& dialog) {
 
 void TMainFrm::PrepareCardSaveDialog() {
     SetUpSaveDialog(SaveDialog1);
-    PresetWithCardFile(SaveDialog1);
+    PresetWithCardFile(SaveDialog1, document_.FileName());
 }
 
 bool TMainFrm::LoadCardFile() {
-    // Read before the table is touched: an unreadable file leaves the cards as they were.
-    std::string data;
-    if (!ReadWholeFile(CardFileName, data)) {
-        return false;
-    }
-    if (!SetupGrids()) {
-        return false;
-    }
-    CardTable loaded;
-    loaded.SetColCount(cards_.ColCount());
-    loaded.AppendRow(cards_.RowAt(0));
+    return LoadCards(document_.FileName());
+}
+
+bool TMainFrm::LoadCards(const std::string& fileName) {
+    TCardDocument::LoadHooks hooks;
+    hooks.prepare = [this] { return SetupGrids(); };
     // Events get through every 25 lines, but at most every few milliseconds: repainting the
     // progress window 4000 times would cost more than reading 100,000 cards.
     unsigned int lastPump = TickCount();
-    ReadCards(data, loaded, [&lastPump](int lines) {
+    hooks.progress = [&lastPump](int lines) {
         if (TickCount() - lastPump >= 10) {
             HandlePendingMessages();
             lastPump = TickCount();
@@ -76,38 +70,43 @@ bool TMainFrm::LoadCardFile() {
         if (ProgressFrm != nullptr) {
             ProgressFrm->ShowProgress(lines);
         }
-    });
-    data.clear();
-    gridModel_->BeginChange();
-    cards_.Rows().swap(loaded.Rows());
-    gridModel_->EndChange();
+    };
+    hooks.replace = [this](const std::function<void()>& swap) {
+        gridModel_->BeginChange();
+        swap();
+        gridModel_->EndChange();
+    };
+    if (!document_.Load(fileName, hooks)) {
+        return false;
+    }
     SetCurrentCell(0, 1);
     return true;
 }
 
 bool TMainFrm::WriteCardFile() {
-    if (!FileExists(CardFileName)) {
-        SaveMode = smOverwrite;
+    TCardDocument& doc = document_;
+    if (!FileExists(doc.FileName())) {
+        doc.SetWriteMode(smOverwrite);
     }
-    if (CardFileName.empty()) {
+    if (doc.FileName().empty()) {
         // A name chosen here may be an existing file; it is not overwritten without asking.
-        if (AskCardFileName() && FileExists(CardFileName)) {
-            UeberschreibFrm->exec();
+        if (AskCardFileName() && FileExists(doc.FileName())) {
+            doc.SetWriteMode(UeberschreibFrm->Ask());
         }
     }
-    if (CardFileName.empty()) {
+    if (doc.FileName().empty()) {
         ShowMsg(QStringLiteral("Dateiname fehlt"));
         return false;
     }
-    if (SaveMode == smCancel) {
+    if (doc.WriteMode() == smCancel) {
         return false;
     }
     // In a shared folder a colleague may have saved cards since; overwriting would drop them.
-    if (SaveMode == smOverwrite && cardFileOnDisk_.ChangedOnDisk(CardFileName) &&
-        !AskYesNo(ChangedOnDiskQuestion(CardFileName), QStringLiteral("Datei geändert"))) {
+    if (doc.WriteMode() == smOverwrite && doc.ChangedOnDisk() &&
+        !AskYesNo(ChangedOnDiskQuestion(doc.FileName()), QStringLiteral("Datei geändert"))) {
         return false;
     }
-    WriteCards(CardFileName, cards_, SaveMode);
+    doc.Write();
     return true;
 }
 
@@ -120,7 +119,7 @@ QString TMainFrm::ChangedOnDiskQuestion(const std::string& fileName) {
 }
 
 void TMainFrm::RememberCardFileOnDisk() {
-    cardFileOnDisk_.Remember(CardFileName);
+    document_.RememberOnDisk();
 }
 
 bool TMainFrm::AskCardFileName() {
@@ -128,13 +127,13 @@ bool TMainFrm::AskCardFileName() {
     if (!SaveDialog1.Execute(this)) {
         return false;
     }
-    CardFileName = ToUtf8(SaveDialog1.FileName);
+    document_.SetFileName(ToUtf8(SaveDialog1.FileName));
     return true;
 }
 
 void TMainFrm::OpenCardFile() {
     SetUpOpenDialog(OpenDialog1);
-    PresetWithCardFile(OpenDialog1);
+    PresetWithCardFile(OpenDialog1, document_.FileName());
     if (!OpenDialog1.Execute(this)) {
         return;
     }
@@ -142,10 +141,6 @@ void TMainFrm::OpenCardFile() {
 }
 
 void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
-    // A load that fails leaves the table, and so the file it belongs to, as they were.
-    ScopeExit restoreName([previous = CardFileName] { CardFileName = previous; });
-    CardFileName = fileName;
-
     SetCommandsEnabled(false);
     ProgressFrm->show();
     ScopeExit restoreWindows([this] {
@@ -153,69 +148,71 @@ void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
         StringGrid1->show();
         SetCommandsEnabled(true);
     });
-    ProgressFrm->StartProgress(CountLines(CardFileName));
+    ProgressFrm->StartProgress(CountLines(fileName));
     // Give the progress window time to appear before the work begins.
-    const unsigned int start = TickCount();
-    while (TickCount() - start <= 300) {
-        ProgressFrm->ShowProgress(0);
-        WaitForEvents(10);
-    }
+    ProgressFrm->ShowProgress(0);
+    waits_.pause(300);
     StringGrid1->hide();
-    if (!LoadCardFile()) {
+    // A load that fails leaves the table, and so the file it belongs to, as they were.
+    if (!LoadCards(fileName)) {
         // Deleted between the dialog and the load; otherwise the layout failed and said so.
-        if (!FileExists(CardFileName)) {
-            throw EInOutError(UnableToReadMessage(CardFileName));
+        if (!FileExists(fileName)) {
+            throw EInOutError(UnableToReadMessage(fileName));
         }
         return;
     }
-    restoreName.Dismiss();
+    document_.SetFileName(fileName);
     RememberCardFileOnDisk();
     ProgressFrm->hide();
     StringGrid1->show();
-    SetTitleWithShortPath(CardFileName);
-    DataChanged = false;
-    PageControl1->setCurrentWidget(TabSheet1);
-    RefreshMeasurementView(1);
+    SetTitleWithShortPath(fileName);
+    document_.SetChanged(false);
+    ShowFirstCard();
 }
 
 void TMainFrm::SaveCardFile() {
-    if (!FileExists(CardFileName)) {
+    if (!FileExists(document_.FileName())) {
         SaveCardFileAs();
         return;
     }
-    UeberschreibFrm->exec();
+    document_.SetWriteMode(UeberschreibFrm->Ask());
     const bool written = WriteCardFile();
-    SetTitleWithName(CardFileName);
+    SetTitleWithName(document_.FileName());
     // After "Abbruch" the typed changes are still unsaved.
     if (written) {
         RememberCardFileOnDisk();
-        DataChanged = false;
+        document_.SetChanged(false);
     }
-    PageControl1->setCurrentWidget(TabSheet1);
+    ShowCardPage();
 }
 
 void TMainFrm::SaveCardFileAs() {
     SetUpSaveDialog(SaveDialog1);
-    PresetWithCardFile(SaveDialog1);
+    PresetWithCardFile(SaveDialog1, document_.FileName());
     if (!SaveDialog1.Execute(this)) {
         return;
     }
     // A failed write leaves the name, like the title and the flag, as it was.
-    ScopeExit restoreName([previous = CardFileName] { CardFileName = previous; });
-    CardFileName = ToUtf8(SaveDialog1.FileName);
-    if (FileExists(CardFileName)) {
-        UeberschreibFrm->exec();
+    const std::string previous = document_.FileName();
+    document_.SetFileName(ToUtf8(SaveDialog1.FileName));
+    if (FileExists(document_.FileName())) {
+        document_.SetWriteMode(UeberschreibFrm->Ask());
     } else {
-        SaveMode = smOverwrite;
+        document_.SetWriteMode(smOverwrite);
     }
-    const bool written = WriteCardFile();
-    restoreName.Dismiss();
-    SetTitleWithName(CardFileName);
+    bool written = false;
+    try {
+        written = WriteCardFile();
+    } catch (...) {
+        document_.SetFileName(previous);
+        throw;
+    }
+    SetTitleWithName(document_.FileName());
     if (written) {
         RememberCardFileOnDisk();
-        DataChanged = false;
+        document_.SetChanged(false);
     }
-    PageControl1->setCurrentWidget(TabSheet1);
+    ShowCardPage();
 }
 
 void TMainFrm::Oeffnen1Click() {

@@ -32,7 +32,7 @@ void TMainFrm::StringGrid1KeyPress(char32_t& key) {
     }
     // The editor hands every change to the table at once, so the cell holds the edited text.
     const int col = current.column();
-    key = TypedKey(col, cards_.Cell(col, current.row() + 1), key);
+    key = TypedKey(col, Cards().Cell(col, current.row() + 1), key);
 }
 
 void TMainFrm::StringGrid1SelectCell(int, int row) {
@@ -43,8 +43,8 @@ bool TMainFrm::StringGrid1SetEditText(int col, int row, const QString& text, std
     if (!ToAnsi(text, stored)) {
         return false;
     }
-    if (stored != cards_.Cell(col, row)) {
-        DataChanged = true;
+    if (stored != Cards().Cell(col, row)) {
+        document_.SetChanged(true);
     }
     return true;
 }
@@ -58,20 +58,20 @@ void TMainFrm::InsertCard() {
 
 void TMainFrm::DeleteCard() {
     // The caption row is not a card.
-    if (cards_.RowCount() <= 1) {
+    if (Cards().RowCount() <= 1) {
         return;
     }
     const int row = CurrentRow();
     const int col = std::max(0, StringGrid1->currentIndex().column());
     gridModel_->RemoveCardRow(row);
-    SetCurrentCell(col, std::min(row, cards_.RowCount() - 1));
+    SetCurrentCell(col, std::min(row, Cards().RowCount() - 1));
     CopyCardToValueList(row);
     FillMeasurementView();
 }
 
 void TMainFrm::SortCards(const std::vector<int>& keys) {
     const TextRanking rank = LocaleRanking(CollationLocale());
-    gridModel_->ReorderCardRows([&] { return SortGridRanked(cards_, keys, rank); });
+    gridModel_->ReorderCardRows([&] { return SortGridRanked(Cards(), keys, rank); });
     StringGrid1->viewport()->update();
 }
 

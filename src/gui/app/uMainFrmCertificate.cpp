@@ -29,17 +29,18 @@ CertificateContext LoadCertificateContext() {
 
 // The customer's most recent earlier facts: first the open table, then every card file in the
 // folder of the card file.
-std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row) {
+std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row,
+                                          const std::string& cardFileName) {
     FactProposer proposer(table.RowAt(row));
     for (int r = 1; r < table.RowCount(); ++r) {
         if (r != row) {
             proposer.Consider(table.RowAt(r));
         }
     }
-    const QFileInfo cardFile(FromUtf8(CardFileName));
+    const QFileInfo cardFile(FromUtf8(cardFileName));
     const QDir folder = cardFile.absoluteDir();
     // Only the folder of a card file that exists: the default name "C:\" names no folder.
-    if (FileExists(CardFileName) && folder.exists()) {
+    if (FileExists(cardFileName) && folder.exists()) {
         const QStringList files =
             folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
         for (const QString& name : files) {
@@ -66,27 +67,28 @@ void TMainFrm::Messbescheinigung1Click() {
         ShowMsg(FromUtf8("Es ist keine Karte ausgewählt."));
         return;
     }
-    const CardTable::Row& card = cards_.RowAt(row);
+    CardTable& cards = Cards();
+    const CardTable::Row& card = cards.RowAt(row);
     const CertificateContext context = LoadCertificateContext();
-    const FuelKind fuel = ClassifyFuel(cards_.Cell(kColFuel, row), context.fuelNames);
+    const FuelKind fuel = ClassifyFuel(cards.Cell(kColFuel, row), context.fuelNames);
     std::optional<ProposedFacts> proposal;
     if (!HasAnyFact(card)) {
-        proposal = ProposeFacts(cards_, row);
+        proposal = ProposeFacts(cards, row, document_.FileName());
     }
 
     TBescheinigungFrm dialog(this);
-    const QString customer = FromAnsi(cards_.Cell(0, row)).trimmed() + QStringLiteral(", ") +
-                             FromAnsi(cards_.Cell(1, row)).trimmed() + QStringLiteral(", ") +
-                             FromAnsi(cards_.Cell(2, row)).trimmed();
+    const QString customer = FromAnsi(cards.Cell(0, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards.Cell(1, row)).trimmed() + QStringLiteral(", ") +
+                             FromAnsi(cards.Cell(2, row)).trimmed();
     dialog.SetCard(customer, fuel, FactsOf(card), proposal);
     if (!dialog.Execute()) {
         return;
     }
     const FactValues facts = dialog.Facts();
 
-    if (cards_.ColCount() < kColNominalOutput + kPlantFactColumns) {
+    if (cards.ColCount() < kColNominalOutput + kPlantFactColumns) {
         // Nowhere to keep them: the facts serve this printout only.
-        CardTable copy = cards_;
+        CardTable copy = cards;
         copy.SetColCount(kColNominalOutput + kPlantFactColumns);
         for (int i = 0; i < kPlantFactColumns; ++i) {
             copy.SetCell(kColNominalOutput + i, row, facts[static_cast<size_t>(i)]);
@@ -100,27 +102,27 @@ void TMainFrm::Messbescheinigung1Click() {
     bool changed = false;
     for (int i = 0; i < kPlantFactColumns; ++i) {
         const int col = kColNominalOutput + i;
-        if (cards_.Cell(col, row) != facts[static_cast<size_t>(i)]) {
-            cards_.SetCell(col, row, facts[static_cast<size_t>(i)]);
+        if (cards.Cell(col, row) != facts[static_cast<size_t>(i)]) {
+            cards.SetCell(col, row, facts[static_cast<size_t>(i)]);
             changed = true;
         }
     }
     if (changed) {
-        DataChanged = true;
+        document_.SetChanged(true);
         gridModel_->CellsChanged();
         RefreshMeasurementView(row);
     }
-    PrintCertificatesOf(cards_, {row});
+    PrintCertificatesOf(cards, {row});
 }
 
 void TMainFrm::MessbescheinigungenAlle1Click() {
-    const std::vector<int> rows = MeasuredRows(cards_);
+    const std::vector<int> rows = MeasuredRows(Cards());
     if (rows.empty()) {
         ShowMsg(FromUtf8("Keine Karte hat ein Messdatum: es gibt keine Messbescheinigung zu "
                          "drucken."));
         return;
     }
-    PrintCertificatesOf(cards_, rows);
+    PrintCertificatesOf(Cards(), rows);
 }
 
 void TMainFrm::Betrieb1Click() {

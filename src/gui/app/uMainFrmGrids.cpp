@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -74,11 +75,12 @@ bool TMainFrm::SetupGrids() {
     const int cols = static_cast<int>(layout.captions.size());
 
     gridModel_->BeginChange();
-    cards_.Rows().clear();
-    cards_.SetColCount(cols);
-    cards_.SetRowCount(2);
+    CardTable& cards = Cards();
+    cards.Rows().clear();
+    cards.SetColCount(cols);
+    cards.SetRowCount(2);
     for (int n = 0; n < cols; ++n) {
-        cards_.SetCell(n, 0, layout.captions[static_cast<size_t>(n)]);
+        cards.SetCell(n, 0, layout.captions[static_cast<size_t>(n)]);
     }
     gridModel_->EndChange();
 
@@ -122,7 +124,7 @@ bool TMainFrm::SetupGrids() {
 }
 
 void TMainFrm::CopyCardToValueList(int row) {
-    ::CopyCardToValueList(cards_, row, valueList_);
+    ::CopyCardToValueList(Cards(), row, valueList_);
     for (size_t i = 0; i < valueList_.size(); ++i) {
         StringGrid2->setItem(static_cast<int>(i), 1,
                              new QTableWidgetItem(FromAnsi(valueList_[i].value)));
@@ -146,8 +148,17 @@ void TMainFrm::FillMeasurementView() {
     }
 }
 
+void TMainFrm::ShowCardPage() {
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TMainFrm::ShowFirstCard() {
+    ShowCardPage();
+    RefreshMeasurementView(1);
+}
+
 void TMainFrm::RefreshMeasurementView(int row) {
-    if (cards_.RowCount() > 1) {
+    if (Cards().RowCount() > 1) {
         CopyCardToValueList(row);
         FillMeasurementView();
     } else {

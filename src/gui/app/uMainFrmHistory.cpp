@@ -85,7 +85,7 @@ void TMainFrm::AddHistoryCommand() {
 bool TMainFrm::HasHistoryCustomer() const {
     // The empty card of a new table belongs to nobody.
     const int row = CurrentRow();
-    return row > 0 && CustomerOf(cards_.RowAt(row)) != CustomerKey();
+    return row > 0 && CustomerOf(Cards().RowAt(row)) != CustomerKey();
 }
 
 void TMainFrm::UpdateHistoryCommand() {
@@ -110,14 +110,14 @@ void TMainFrm::Messverlauf1Click() {
     // As during a load: events get through, but no command starts and the window stays put.
     SetCommandsEnabled(false);
     ScopeExit commandsOn([this] { SetCommandsEnabled(true); });
-    gHistoryFrm->ShowHistory(cards_, row, CardFileName);
+    gHistoryFrm->ShowHistory(Cards(), row, document_.FileName());
 }
 
 void TMainFrm::GoToHistoryCard(const HistoryEntry& entry) {
     if (!commandsEnabled_) {
         return;
     }
-    if (!SameCardFile(entry.file, CardFileName)) {
+    if (!SameCardFile(entry.file, document_.FileName())) {
         // An unsaved table that has since been replaced has no file to go back to.
         if (entry.file.empty()) {
             ShowMsg(FromUtf8("Die Messung steht nicht mehr in der Kartei."));
@@ -126,16 +126,16 @@ void TMainFrm::GoToHistoryCard(const HistoryEntry& entry) {
         // As "Öffnen..." asks; a save that does not happen keeps the table.
         if (AskSaveChanges()) {
             SaveCardFileAs();
-            if (DataChanged) {
+            if (document_.Changed()) {
                 return;
             }
         }
         OpenNamedCardFile(entry.file);
-        if (!SameCardFile(entry.file, CardFileName)) {
+        if (!SameCardFile(entry.file, document_.FileName())) {
             return;
         }
     }
-    const int row = FindCard(cards_, entry.card, entry.row);
+    const int row = FindCard(Cards(), entry.card, entry.row);
     activateWindow();
     raise();
     if (row == 0) {

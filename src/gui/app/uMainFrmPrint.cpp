@@ -39,10 +39,11 @@ QPointer<PrinterHolder> gPrinter;
 
 // The name offered for a PDF: the card file's, with ".pdf"; without a card file the last PDF.
 QString ProposedPdfName(const QString& lastPdf) {
-    if (CardFileName.empty()) {
+    const std::string cardFile = MainFrm != nullptr ? MainFrm->Document().FileName() : "";
+    if (cardFile.empty()) {
         return lastPdf.isEmpty() ? QStringLiteral("fendro.pdf") : lastPdf;
     }
-    const QFileInfo card(FromUtf8(CardFileName));
+    const QFileInfo card(FromUtf8(cardFile));
     return card.dir().filePath(card.completeBaseName() + QStringLiteral(".pdf"));
 }
 
@@ -120,13 +121,13 @@ void TMainFrm::DruckerEinrichten1Click() {
 
 void TMainFrm::DruckenKarteikarte1Click() {
     RunPrintJob(this, [this](PrintCanvas& canvas) {
-        PrintCard(canvas, cards_, kCardPrintTitle, CurrentRow(), poPortrait);
+        PrintCard(canvas, Cards(), kCardPrintTitle, CurrentRow(), poPortrait);
     });
 }
 
 void TMainFrm::DruckenListe1Click() {
     RunPrintJob(this, [this](PrintCanvas& canvas) {
-        PrintList(canvas, cards_, ListPrintTitle(CardFileName), poPortrait,
+        PrintList(canvas, Cards(), ListPrintTitle(document_.FileName()), poPortrait,
                   StringGrid1->columnWidth(0), StringGrid1->columnWidth(1));
     });
 }

@@ -13,9 +13,9 @@ void TMainFrm::Verbindung1Click() {
         return;
     }
     // The cards stay in the grid, but no longer belong to a file.
-    CardFileName.clear();
+    document_.SetFileName(std::string());
     SetPlainTitle();
-    DataChanged = false;
+    document_.SetChanged(false);
     VerbFrm->exec();
 }
 

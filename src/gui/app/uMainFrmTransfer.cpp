@@ -4,7 +4,6 @@
 // after a receive, save the received cards into the card file the user chose.
 
 #include "core/files/AtomicFile.h"
-#include "core/files/ScopeExit.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/exchange/uTransferFrm.h"
@@ -13,8 +12,6 @@
 #include "platform/TextCodec.h"
 
 #include <QFileInfo>
-#include <QTabWidget>
-#include <QThread>
 
 namespace {
 
@@ -29,8 +26,7 @@ TSaveMode AskHowToWrite(const std::string& target) {
     if (!FileExists(target)) {
         return smOverwrite;
     }
-    UeberschreibFrm->exec();
-    return SaveMode;
+    return UeberschreibFrm->Ask();
 }
 
 // Keeps the main window's commands off while a flow runs, so that no second command starts
@@ -73,7 +69,8 @@ void TMainFrm::PCzuMessgert1Click() {
 
 void TMainFrm::MessgertzuPC1Click() {
     const bool memoryCard = MemoryCardRoute(connection_);
-    const std::string previousName = CardFileName;
+    TCardDocument& doc = document_;
+    const std::string previousName = doc.FileName();
     std::string target;
     if (memoryCard) {
         OpenDialog2.Filter = kTransferFilter;
@@ -90,7 +87,7 @@ void TMainFrm::MessgertzuPC1Click() {
             return;
         }
         connection_.MmcFileName = ToUtf8(OpenDialog2.FileName);
-        target = CardFileName;
+        target = doc.FileName();
     } else {
         PrepareCardSaveDialog();
         if (!SaveDialog1.Execute(this)) {
@@ -98,22 +95,22 @@ void TMainFrm::MessgertzuPC1Click() {
             return;
         }
         target = ToUtf8(SaveDialog1.FileName);
-        CardFileName = target;
+        doc.SetFileName(target);
     }
 
     // The answer holds until the write, whatever Neu1Click asks in between.
     const TSaveMode answer = AskHowToWrite(target);
     if (answer == smCancel) {
         // Nothing happened, so the table keeps the file it belongs to.
-        CardFileName = previousName;
+        doc.SetFileName(previousName);
         return;
     }
     Neu1Click();
     HandlePendingMessages();
-    if (DataChanged) {
+    if (doc.Changed()) {
         // The user wanted the typed changes saved and that did not happen (the save dialog was
         // cancelled, or "Abbruch"); the received cards would replace them unsaved.
-        CardFileName = previousName;
+        doc.SetFileName(previousName);
         return;
     }
 
@@ -126,34 +123,33 @@ void TMainFrm::MessgertzuPC1Click() {
         return;
     }
 
-    CardFileName = target;
-    SaveMode = answer;
+    doc.SetFileName(target);
+    doc.SetWriteMode(answer);
     const bool written = WriteCardFile();
-    PageControl1->setCurrentWidget(TabSheet1);
+    ShowCardPage();
     if (!written) {
         // Only without a target: no name was given, or "Abbruch" for the one given. The cards
         // are in no file, so the table has none and counts as changed.
-        CardFileName.clear();
+        doc.SetFileName(std::string());
         SetPlainTitle();
-        DataChanged = true;
+        doc.SetChanged(true);
         TransferFrm->hide();
         StringGrid1SelectCell(0, 1);
         return;
     }
-    SetTitleWithName(CardFileName);
+    SetTitleWithName(doc.FileName());
     RememberCardFileOnDisk();
-    DataChanged = false;
+    doc.SetChanged(false);
 
     // The last lines stay readable for a moment before the window goes.
-    QThread::msleep(1500);
+    waits_.hold(1500);
     TransferFrm->hide();
 
     LoadCardFile();
     if (memoryCard) {
         HandlePendingMessages();
-        DataChanged = false;
-        PageControl1->setCurrentWidget(TabSheet1);
-        RefreshMeasurementView(1);
+        doc.SetChanged(false);
+        ShowFirstCard();
     }
     StringGrid1SelectCell(0, 1);
 }

@@ -3,8 +3,9 @@
 #include "gui/app/uSuchFrm.h"
 
 #include "core/app/CardSearch.h"
+#include "core/files/CardDocument.h"
+#include "gui/app/CardWindow.h"
 #include "gui/app/Dialogs.h"
-#include "gui/app/uMainFrm.h"
 #include "platform/EventPump.h"
 #include "platform/TextCodec.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTableView>
 
 TSuchFrm* SuchFrm = nullptr;
 
@@ -21,7 +21,7 @@ namespace {
 constexpr int kWaitSliceMs = 100;
 } // namespace
 
-TSuchFrm::TSuchFrm(QWidget* parent) : QDialog(parent) {
+TSuchFrm::TSuchFrm(CardWindow& window, QWidget* parent) : QDialog(parent), window_(window) {
     setObjectName(QStringLiteral("SuchFrm"));
     setWindowTitle(QStringLiteral("Suchen"));
     setModal(false);
@@ -94,8 +94,7 @@ bool TSuchFrm::RunSearch(const QString& text) {
     const std::string key = ToAnsi(text, ansi) ? SearchKey(ansi) : std::string();
     found_ = false;
     continueRequest_ = false;
-    const bool completed = MainFrm == nullptr ||
-                           WalkSearchHits(MainFrm->Cards(), key,
+    const bool completed = WalkSearchHits(window_.Document().Cards(), key,
                                           [this](int col, int row) { return WaitAtHit(col, row); });
     if (completed && !found_) {
         ShowMsg(QStringLiteral("Suchbegriff nicht gefunden."));
@@ -106,10 +105,7 @@ bool TSuchFrm::RunSearch(const QString& text) {
 bool TSuchFrm::WaitAtHit(int, int row) {
     found_ = true;
     ++hitCount_;
-    const int col = MainFrm->StringGrid1->currentIndex().isValid()
-                        ? MainFrm->StringGrid1->currentIndex().column()
-                        : 0;
-    MainFrm->SetCurrentCell(col, row);
+    window_.ShowCard(row);
     Button2->show();
 
     const unsigned show = showCount_;
@@ -121,7 +117,7 @@ bool TSuchFrm::WaitAtHit(int, int row) {
     } waiting(waiting_);
     // Ends also when the dialog or the main window is gone from the screen (program end).
     while (!continueRequest_ && !stopRequest_ && !restartRequest_ && show == showCount_ &&
-           isVisible() && MainFrm != nullptr && MainFrm->isVisible()) {
+           isVisible() && window_.IsOnScreen()) {
         WaitForEvents(kWaitSliceMs);
     }
     const bool goOn =

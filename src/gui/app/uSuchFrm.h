@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class CardWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +14,8 @@ class QPushButton;
 class TSuchFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TSuchFrm(QWidget* parent = nullptr);
+    // Searches the cards of `window`.
+    explicit TSuchFrm(CardWindow& window, QWidget* parent = nullptr);
 
     void FormShow();
     void Button1Click();
@@ -41,6 +43,7 @@ private:
     bool RunSearch(const QString& text);
     bool WaitAtHit(int col, int row);
 
+    CardWindow& window_;
     bool found_ = false;
     bool continueRequest_ = false;
     bool stopRequest_ = false;

@@ -11,6 +11,7 @@
 
 #include <string>
 
+class CardWindow;
 class QListWidget;
 class QPushButton;
 struct ConnectionSettings;
@@ -29,11 +30,14 @@ public:
     // Replaces the last line and scrolls to it.
     void ReplaceTransferLine(const std::string& text) override;
 
+    // The window whose cards the flows below send and receive; needed before they run.
+    void SetCardWindow(CardWindow* window) { window_ = window; }
+
     // Shows the window with an empty message list, also when it is still open from before.
     void ShowForTransfer();
 
-    // The flows of the two transfer commands (uTransferFrmFlows.cpp). Each borrows CardFileName
-    // for the temporary card file and gives it back on every way out.
+    // The flows of the two transfer commands (uTransferFrmFlows.cpp). The cards travel through
+    // the temporary card file; the table keeps the file it belongs to.
     // Card table -> serial device.
     void SendViaCom();
     // Serial device -> card table; false when the receive failed or was aborted.
@@ -62,9 +66,12 @@ private:
     bool FormKeyPress(QKeyEvent* event);
     void Button1Click();
     void FormCloseQuery();
+    // The card table into the temporary card file, replacing what was there.
+    void WriteTempCardFile();
 
     const ConnectionSettings& settings_;
     SerialLink link_;
+    CardWindow* window_ = nullptr;
 };
 
 extern TTransferFrm* TransferFrm;

@@ -7,11 +7,12 @@
 #include "core/exchange/SerialRecords.h"
 #include "core/exchange/TransferFile.h"
 
+#include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/FileErrors.h"
 #include "core/files/ScopeExit.h"
 #include "core/files/uGlobal.h"
-#include "gui/app/uMainFrm.h"
+#include "gui/app/CardWindow.h"
 #include "gui/exchange/uTransferFrm.h"
 #include "platform/EventPump.h"
 #include "platform/TempFileNames.h"
@@ -19,7 +20,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTabWidget>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -74,12 +74,6 @@ bool ConvertsUmlauts(const ConnectionSettings& settings) {
     return settings.DeviceType == "XQ";
 }
 
-// The measurement view of the first card, on the card page.
-void RefreshFirstCard() {
-    MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet1);
-    MainFrm->RefreshMeasurementView(1);
-}
-
 } // namespace
 
 void MakeTransferTempFiles() {
@@ -90,6 +84,13 @@ void MakeTransferTempFiles() {
 void ForgetTransferTempFiles() {
     TempCardFile.clear();
     TempDeviceFile.clear();
+}
+
+void TTransferFrm::WriteTempCardFile() {
+    // The table goes out whole, whatever the last answer to the file-exists question was.
+    TCardDocument& doc = window_->Document();
+    doc.SetWriteMode(smOverwrite);
+    doc.WriteTo(TempCardFile);
 }
 
 void TTransferFrm::ShowForTransfer() {
@@ -105,14 +106,11 @@ void TTransferFrm::ShowForTransfer() {
 void TTransferFrm::SendViaCom() {
     setWindowTitle(QString::fromUtf8("Übertragung"));
     EnsureTempFiles();
-    ScopeExit restore([previous = CardFileName] {
+    ScopeExit discard([] {
         DiscardTempFile(TempDeviceFile);
         DiscardTempFile(TempCardFile);
-        CardFileName = previous;
     });
-    CardFileName = TempCardFile;
-    SaveMode = smOverwrite;
-    MainFrm->WriteCardFile();
+    WriteTempCardFile();
     BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(settings_), PauseMs);
     link_.SendToDevice(TempDeviceFile);
 }
@@ -120,39 +118,28 @@ void TTransferFrm::SendViaCom() {
 bool TTransferFrm::ReceiveViaCom() {
     EnsureTempFiles();
     // The received data stay in the temporary files until the next transfer.
-    ScopeExit restore([previous = CardFileName] { CardFileName = previous; });
     if (!link_.ReceiveFromDevice(TempDeviceFile)) {
         return false;
     }
     ConvertReceivedRecords(TempDeviceFile, TempCardFile, ConvertsUmlauts(settings_), *this,
                            PauseMs);
-    CardFileName = TempCardFile;
-    MainFrm->LoadCardFile();
-    RefreshFirstCard();
+    window_->LoadCards(TempCardFile);
+    window_->ShowFirstCard();
     return true;
 }
 
 void TTransferFrm::WriteMmcFile() {
     EnsureTempFiles();
-    ScopeExit restore([previous = CardFileName] {
-        DiscardTempFile(TempCardFile);
-        CardFileName = previous;
-    });
-    CardFileName = TempCardFile;
-    SaveMode = smOverwrite;
-    MainFrm->WriteCardFile();
+    ScopeExit discard([] { DiscardTempFile(TempCardFile); });
+    WriteTempCardFile();
     ExportTransferFile(settings_.MmcFileName, TempCardFile, *this);
-    MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet1);
+    window_->ShowCardPage();
 }
 
 void TTransferFrm::ReadMmcFile() {
     EnsureTempFiles();
-    ScopeExit restore([previous = CardFileName] {
-        DiscardTempFile(TempCardFile);
-        CardFileName = previous;
-    });
-    CardFileName = TempCardFile;
+    ScopeExit discard([] { DiscardTempFile(TempCardFile); });
     ImportTransferFile(settings_.MmcFileName, TempCardFile, *this, PauseMs);
-    MainFrm->LoadCardFile();
-    RefreshFirstCard();
+    window_->LoadCards(TempCardFile);
+    window_->ShowFirstCard();
 }

@@ -48,7 +48,7 @@ void TUeberschreibFrm::FormShow() {
     Button3->setText(FromUtf8("Abbruch"));
     Label1->setText(FromUtf8("Möchten Sie "));
     // Closing by the title bar or Escape leaves this answer.
-    SaveMode = smCancel;
+    answer_ = smCancel;
     Button3->setFocus();
 }
 
@@ -81,18 +81,23 @@ int TUeberschreibFrm::exec() {
     return result();
 }
 
+TSaveMode TUeberschreibFrm::Ask() {
+    exec();
+    return answer_;
+}
+
 void TUeberschreibFrm::Button1Click() {
-    SaveMode = smAppend;
+    answer_ = smAppend;
     accept();
 }
 
 void TUeberschreibFrm::Button2Click() {
-    SaveMode = smOverwrite;
+    answer_ = smOverwrite;
     accept();
 }
 
 void TUeberschreibFrm::Button3Click() {
-    SaveMode = smCancel;
+    answer_ = smCancel;
     accept();
 }
 

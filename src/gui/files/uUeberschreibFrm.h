@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The file-exists dialog: append, overwrite or cancel. Its answer is SaveMode; callers read
-// SaveMode, never the dialog's result.
+// The file-exists dialog: append, overwrite or cancel. Callers take its answer, never the
+// dialog's result.
 
-#include "core/files/uGlobal.h"
+#include "core/files/CardFile.h"
 
 #include <QDialog>
 
@@ -18,6 +18,10 @@ public:
 
     // Shows the dialog modally; a choice queued in DialogAnswers takes the place of the user.
     int exec() override;
+    // Shows the dialog and returns the choice; closing it without one is "Abbruch".
+    TSaveMode Ask();
+    // The choice of the last time the dialog was shown.
+    TSaveMode Answer() const { return answer_; }
 
     void Button1Click();
     void Button2Click();
@@ -36,6 +40,8 @@ protected:
 
 private:
     void FormShow();
+
+    TSaveMode answer_ = smCancel;
 };
 
 extern TUeberschreibFrm* UeberschreibFrm;
