@@ -9,7 +9,7 @@
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Forms.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/app/uSuchFrm.h"
@@ -132,7 +132,7 @@ BENCHMARK(BM_SearchWithoutHit_100000Cards)->Unit(benchmark::kMillisecond);
 // A search waiting 500 ms at a hit: real time about 500 ms, processor time should be small.
 void BM_SearchWaitingAtAHit(benchmark::State& state) {
     SetProgramFileName(gDir + "/fendro");
-    DialogAutomation::Enable(true);
+    DialogAnswers::Enable(true);
     CreateForms();
     MainFrm->show();
     QApplication::processEvents();
@@ -152,7 +152,7 @@ void BM_SearchWaitingAtAHit(benchmark::State& state) {
     MainFrm->close();
     QApplication::processEvents();
     DestroyForms();
-    DialogAutomation::Enable(false);
+    DialogAnswers::Enable(false);
 }
 BENCHMARK(BM_SearchWaitingAtAHit)->Unit(benchmark::kMillisecond)->Iterations(4);
 

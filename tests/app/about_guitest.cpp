@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Hilfe / Info über Fendro..." through the real main window.
 
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
 #include "support/GuiTestSupport.h"
 
@@ -23,9 +23,9 @@ void AboutTest::infoFollowsContentsAndTellsWhereThisRunsFilesAre() {
     QCOMPARE(help[0], MainFrm->N3);
     QCOMPARE(help[1]->text(), QString::fromUtf8("Info über Fendro..."));
 
-    DialogAutomation::TakeShown();
+    DialogAnswers::TakeShown();
     help[1]->trigger();
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     const QString text = shown[0];
     QVERIFY2(text.startsWith(QStringLiteral("vexa Fendro 3.03\n")), qPrintable(text));

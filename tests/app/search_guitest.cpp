@@ -4,7 +4,7 @@
 // usable.
 
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/app/uSuchFrm.h"
 #include "support/GuiTestSupport.h"
@@ -118,18 +118,18 @@ void SearchTest::nothingToFindGivesTheMessageAtOnce() {
     OpenSearch();
     Search s;
     s.Run(QStringLiteral("x"));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     SetCards({{"Meier", "Hauptstr. 1", "Ulm"}});
     s.Run(QStringLiteral("   "));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     // A character the cards cannot hold is in none of them.
     s.Run(QString::fromUtf8("Meier\xC5\x81"));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     QVERIFY(s.rows.empty());
     QVERIFY(!SuchFrm->Button2->isVisible());
 
     // Shown for real, it is a plain message: titled "Fendro", no icon.
-    DialogAutomation::Enable(false);
+    DialogAnswers::Enable(false);
     QString shown;
     QMessageBox::Icon icon = QMessageBox::Warning;
     QTimer closer;
@@ -143,7 +143,7 @@ void SearchTest::nothingToFindGivesTheMessageAtOnce() {
     });
     closer.start();
     s.Run(QStringLiteral("x"));
-    DialogAutomation::Enable(true);
+    DialogAnswers::Enable(true);
     QCOMPARE(shown, QStringLiteral("Fendro|") + kNotFound);
     QCOMPARE(icon, QMessageBox::NoIcon);
     SuchFrm->close();
@@ -159,18 +159,18 @@ void SearchTest::umlautsAndBlanksFollowTheComparisonRule() {
     s.actions = {[] { SuchFrm->close(); }};
     s.Run(QString::fromUtf8("müller"));
     QCOMPARE(s.rows, std::vector<int>{2});
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 
     OpenSearch();
     Search capital;
     capital.Run(QString::fromUtf8("MÜLLER"));
     QVERIFY(capital.rows.empty());
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
 
     Search blanks;
     blanks.Run(QStringLiteral(" ber "));
     QCOMPARE(blanks.rows, (std::vector<int>{2, 3}));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     SuchFrm->close();
 }
 
@@ -189,7 +189,7 @@ void SearchTest::stopsTwiceInOneRowAndEndsAfterTheLastHit() {
     QCOMPARE(s.rows, (std::vector<int>{2, 2, 3}));
     QCOMPARE(continueVisible, (std::vector<bool>{true, true, true}));
     // "Weitersuchen" at the last hit ends with the message; the button stays.
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     QVERIFY(SuchFrm->Button2->isVisible());
     QVERIFY(!SuchFrm->IsWaitingAtHit());
     SuchFrm->close();
@@ -203,7 +203,7 @@ void SearchTest::closingAtAHitEndsWithoutMessage() {
     s.actions = {[] { SuchFrm->close(); }};
     s.Run(QStringLiteral("berg"));
     QCOMPARE(s.rows, std::vector<int>{1});
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QVERIFY(!SuchFrm->isVisible());
     QVERIFY(!SuchFrm->IsWaitingAtHit());
 
@@ -218,7 +218,7 @@ void SearchTest::closingAtAHitEndsWithoutMessage() {
     esc.Run(QStringLiteral("berg"));
     QCOMPARE(esc.rows, std::vector<int>{1});
     QVERIFY(!SuchFrm->isVisible());
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void SearchTest::mainWindowStaysUsableWhileWaiting() {
@@ -245,7 +245,7 @@ void SearchTest::mainWindowStaysUsableWhileWaiting() {
     s.Run(QStringLiteral("berg"));
     QVERIFY(sawEditedCell);
     QCOMPARE(s.rows, (std::vector<int>{1, 2}));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     SuchFrm->close();
 }
 
@@ -259,7 +259,7 @@ void SearchTest::programEndWhileWaitingEndsTheSearch() {
     QCOMPARE(s.rows, std::vector<int>{1});
     QVERIFY(!MainFrm->isVisible());
     QVERIFY(!SuchFrm->IsWaitingAtHit());
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void SearchTest::newSearchReplacesTheWaitingOne() {
@@ -275,7 +275,7 @@ void SearchTest::newSearchReplacesTheWaitingOne() {
     s.Run(QStringLiteral("berg"));
     // The first hit of "berg", then the two of "tal" from the start; no hit of "berg" after.
     QCOMPARE(s.rows, (std::vector<int>{1, 2, 3}));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     QVERIFY(!SuchFrm->IsWaitingAtHit());
     SuchFrm->close();
 }
@@ -286,7 +286,7 @@ void SearchTest::continueWithoutWaitingSearchDoesNotAffectTheNext() {
     OpenSearch();
     Search first;
     first.Run(QStringLiteral("berg"));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kNotFound});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kNotFound});
     QVERIFY(SuchFrm->Button2->isVisible());
     SuchFrm->Button2->click();
     SuchFrm->Button2->click();
@@ -295,7 +295,7 @@ void SearchTest::continueWithoutWaitingSearchDoesNotAffectTheNext() {
     next.actions = {[] { SuchFrm->close(); }};
     next.Run(QStringLiteral("berg"));
     QCOMPARE(next.rows, std::vector<int>{1});
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 QTEST_MAIN(SearchTest)

@@ -5,7 +5,7 @@
 #include "core/files/ConnectionSettings.h"
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/connection/uVerbFrm.h"
 #include "support/GuiTestSupport.h"
@@ -160,7 +160,7 @@ void ConnectionTest::listsTheOpenablePortsAndSelectsTheStoredOne() {
     QCOMPARE(Selected(VerbFrm->ComboBox2), QStringLiteral("COM255"));
     VerbFrm->Button1->click();
     QCOMPARE(Settings().ComPort, 255);
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void ConnectionTest::portHeldByAnotherProgramIsNotOffered() {
@@ -346,8 +346,8 @@ void ConnectionTest::connectionCommandFromTheMenu() {
     // Unsaved edits answered with Yes: the save runs and the dialog is not shown.
     MainFrm->Document().SetChanged(true);
     MainFrm->Document().SetFileName(program.Dir().File("k.csv"));
-    DialogAutomation::QueueAnswer(true);
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
     shown = false;
     QTimer::singleShot(0, VerbFrm, [&] {
         shown = VerbFrm->isVisible();
@@ -356,11 +356,11 @@ void ConnectionTest::connectionCommandFromTheMenu() {
     MainFrm->Verbindung1->trigger();
     QApplication::processEvents();
     QVERIFY(!shown);
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
     QCOMPARE(MainFrm->Document().FileName(), program.Dir().File("k.csv"));
 
     // Answered with No: the cards stay, but no longer belong to a file.
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueYesNo(false);
     QTimer::singleShot(0, VerbFrm, [&] {
         shown = VerbFrm->isVisible();
         VerbFrm->Button2->click();

@@ -10,7 +10,7 @@
 #include "core/files/ConnectionSettings.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/exchange/uTransferFrm.h"
@@ -66,7 +66,7 @@ std::string Padded(const std::string& text, size_t width) {
 }
 
 void Open(const std::string& file) {
-    TFileDialog::QueueFileName(Q(file));
+    DialogAnswers::QueueFile(Q(file));
     MainFrm->Oeffnen1->trigger();
 }
 
@@ -141,8 +141,7 @@ private slots:
 };
 
 void TransferFlowsTest::init() {
-    TUeberschreibFrm::ClearAnswers();
-    TFileDialog::ClearQueue();
+    DialogAnswers::Clear();
 }
 
 void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
@@ -172,7 +171,7 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
         QVERIFY(IsEmptyFile(TempDeviceFile));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
     }
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList());
 }
 
 void TransferFlowsTest::temporaryFilesStayOurs() {
@@ -271,8 +270,8 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
                          Q(program.Dir().File("device.raw")), QStringLiteral("--delay"),
                          QStringLiteral("200")});
     QVERIFY(!sim.Published().isEmpty());
-    TFileDialog::QueueFileName(Q(target));
-    TUeberschreibFrm::QueueAnswer(smAppend);
+    DialogAnswers::QueueFile(Q(target));
+    DialogAnswers::QueueChoice(smAppend);
     DuringTheCommand during;
     Repeat look(200, [&] { during.Look(); });
     MainFrm->MessgertzuPC1->trigger();
@@ -281,7 +280,7 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog1);
     QCOMPARE(MainFrm->SaveDialog1.DefaultExt, QStringLiteral("CSV"));
     QVERIFY(during.seen && during.commandsOff && during.transferWindowUsable);
-    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+    QCOMPARE(DialogAnswers::Pending(), 0);
 
     const std::string written = ReadBytes(target);
     QCOMPARE(LineCount(written), 8);
@@ -318,8 +317,8 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
                          QStringLiteral("--delay"), QStringLiteral("60000")});
     QVERIFY(!sim.Published().isEmpty());
     for (const bool byClose : {false, true}) {
-        TFileDialog::QueueFileName(Q(target));
-        TUeberschreibFrm::QueueAnswer(smOverwrite);
+        DialogAnswers::QueueFile(Q(target));
+        DialogAnswers::QueueChoice(smOverwrite);
         Repeat abort(300, [byClose] {
             if (byClose) {
                 MainFrm->close();
@@ -345,7 +344,7 @@ void TransferFlowsTest::failedReceiveSavesNothing() {
     Settings().ComPort = 0;
     const int shown = TUeberschreibFrm::TimesShown();
     const std::string missing = program.Dir().File("neu.csv");
-    TFileDialog::QueueFileName(Q(missing));
+    DialogAnswers::QueueFile(Q(missing));
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
     QCOMPARE(Lines().first(), QString::fromUtf8("Kann Verbindung über COM0 nicht öffnen"));
@@ -365,7 +364,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     Settings().DeviceType = "MMC";
 
     const std::string mmc = program.Dir().File("eigene.TXT");
-    TFileDialog::QueueFileName(Q(mmc));
+    DialogAnswers::QueueFile(Q(mmc));
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog2);
     QVERIFY(MainFrm->SaveDialog2.OverwritePrompt);
@@ -382,13 +381,13 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QVERIFY(IsEmptyFile(TempCardFile));
 
     // The name the device looks for is proposed again, not the one chosen last.
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(QString());
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(MainFrm->SaveDialog2.FileName, QStringLiteral("T7QKX.TXT"));
     QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
 
     // Back again: the open dialog starts with the memory-card file.
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(QString());
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->OpenDialog2);
     QCOMPARE(MainFrm->OpenDialog2.FileName, Q(mmc));
@@ -398,9 +397,9 @@ void TransferFlowsTest::memoryCardRoundTrip() {
 
     // The card file changed on disk since it was opened: overwriting it asks once more.
     WriteBytes(cards, Card("Alt", "Gasse", "Bonn"));
-    TFileDialog::QueueFileName(Q(mmc));
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueFile(Q(mmc));
+    DialogAnswers::QueueChoice(smOverwrite);
+    DialogAnswers::QueueYesNo(true);
     // The last lines stay in view for a moment, with the window still open.
     int heldMs = 0;
     bool openWhileHeld = false;
@@ -412,8 +411,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(heldMs, 1500);
     QVERIFY(openWhileHeld);
-    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
-    QCOMPARE(DialogAutomation::PendingAnswers(), 0);
+    QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(CardCount(), 2);
     for (int row : {1, 2}) {
         const auto fields = CardFields(original)[static_cast<size_t>(row - 1)];
@@ -442,8 +440,8 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
 
     // Without a card file there is no question; the write asks for a name.
     const int shown = TUeberschreibFrm::TimesShown();
-    TFileDialog::QueueFileName(Q(mmc));
-    TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
+    DialogAnswers::QueueFile(Q(mmc));
+    DialogAnswers::QueueFile(Q(program.Dir().File("neu")));
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), shown);
     const std::string saved = program.Dir().File("neu.CSV");
@@ -454,10 +452,10 @@ void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
 
     // No name given: the cards stay in the grid, unsaved and marked as changed.
     MainFrm->Neu1->trigger();
-    TFileDialog::QueueFileName(Q(mmc));
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(Q(mmc));
+    DialogAnswers::QueueFile(QString());
     MainFrm->MessgertzuPC1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
     QCOMPARE(CardCount(), 2);
     QCOMPARE(Cell(2, 1), std::string("Ulm"));
     QCOMPARE(MainFrm->Document().FileName(), std::string());
@@ -494,7 +492,7 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
         Settings().DeviceType = type;
         // A cancelled file dialog only shows the first card's values again.
         showSecondCard();
-        TFileDialog::QueueFileName(QString());
+        DialogAnswers::QueueFile(QString());
         MainFrm->MessgertzuPC1->trigger();
         QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 1));
         unchanged();
@@ -505,8 +503,8 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     // "Abbruch" for the serial target and for the current card file ends the command at once.
     Settings().DeviceType = "COM";
     showSecondCard();
-    TFileDialog::QueueFileName(Q(target));
-    TUeberschreibFrm::QueueAnswer(smCancel);
+    DialogAnswers::QueueFile(Q(target));
+    DialogAnswers::QueueChoice(smCancel);
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
@@ -514,8 +512,8 @@ void TransferFlowsTest::cancelAndAbbruchLeaveEverything() {
     Settings().DeviceType = "MMC";
     const std::string mmc = program.Dir().File("T7QKX.TXT");
     WriteBytes(mmc, TransferLineForCard({"Neu", "Weg", "Ort"}, 3) + "\r\n");
-    TFileDialog::QueueFileName(Q(mmc));
-    TUeberschreibFrm::QueueAnswer(smCancel);
+    DialogAnswers::QueueFile(Q(mmc));
+    DialogAnswers::QueueChoice(smCancel);
     MainFrm->MessgertzuPC1->trigger();
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 2));
     unchanged();
@@ -536,13 +534,13 @@ void TransferFlowsTest::unsavedChangesStopTheReceive() {
 
     // Yes to saving the typed changes, then the save dialog is cancelled.
     Settings().DeviceType = "COM";
-    TFileDialog::QueueFileName(Q(target));
-    TUeberschreibFrm::QueueAnswer(smAppend);
-    DialogAutomation::QueueAnswer(true);
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(Q(target));
+    DialogAnswers::QueueChoice(smAppend);
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
     MainFrm->MessgertzuPC1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
-    QCOMPARE(TFileDialog::PendingFileNames(), 0);
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("?: Daten geändert ?")});
+    QCOMPARE(DialogAnswers::Pending(), 0);
     QCOMPARE(Cell(0, 1), std::string("Abel\xE9"));
     QVERIFY(MainFrm->Document().Changed());
     QCOMPARE(MainFrm->Document().FileName(), cards);
@@ -557,19 +555,19 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     Open(cards);
     Settings().DeviceType = "MMC";
     const std::string unreachable = program.Dir().File("fehlt/T7QKX.TXT");
-    TFileDialog::QueueFileName(Q(unreachable));
+    DialogAnswers::QueueFile(Q(unreachable));
     MainFrm->PCzuMessgert1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
     QCOMPARE(MainFrm->Document().FileName(), cards);
     QVERIFY(IsEmptyFile(TempCardFile));
     QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
 
     // A memory-card file that has gone by the time it is read.
-    TFileDialog::QueueFileName(Q(program.Dir().File("weg.TXT")));
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAnswers::QueueFile(Q(program.Dir().File("weg.TXT")));
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->MessgertzuPC1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(DialogAnswers::TakeShown().size(), 1);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
     QCOMPARE(MainFrm->Document().FileName(), std::string());
     QVERIFY(IsEmptyFile(TempCardFile));

@@ -4,7 +4,7 @@
 
 #include "core/files/IniFile.h"
 #include "core/files/Utf8Path.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/fuels/uBrennFrm.h"
 #include "support/GuiTestSupport.h"
@@ -102,7 +102,7 @@ void FuelEditorTest::faultsAreReportedInOrderAndNothingIsSaved() {
     Type(6, 1, QStringLiteral("Abcdefghijklmn"));
     Type(8, 2, QStringLiteral("x")); // after the name fault nothing more is examined
     BrennFrm->BitBtn1->click();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              (QStringList{QStringLiteral("1,5x") + kNotANumber, kNotANumber, kTooLong}));
     QVERIFY(BrennFrm->isVisible());
     QCOMPARE(ReadBytes(program.SettingsFile()), before);
@@ -115,14 +115,14 @@ void FuelEditorTest::faultsAreReportedInOrderAndNothingIsSaved() {
     // Corrected one by one: the shortened name is accepted now, the numbers are not yet.
     Type(1, 3, QStringLiteral("0,4"));
     BrennFrm->BitBtn1->click();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              (QStringList{kNotANumber, QStringLiteral("x") + kNotANumber}));
     QCOMPARE(BrennFrm->StringGrid1->currentRow(), 9);
     QCOMPARE(BrennFrm->StringGrid1->currentColumn(), 2);
     Type(3, 2, QStringLiteral("10.2"));
     Type(8, 2, QStringLiteral("0"));
     BrennFrm->BitBtn1->click();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QVERIFY(!BrennFrm->isVisible());
     IniFile ini(program.SettingsFile());
     QCOMPARE(QString::fromStdString(ini.ReadString("6", "Name", "")),
@@ -137,7 +137,7 @@ void FuelEditorTest::commaBecomesPointAndTextsAreStoredAsTyped() {
     Type(2, 1, QString::fromUtf8("Öl, leicht"));
     Type(4, 5, QStringLiteral(" 1.0E2"));
     BrennFrm->BitBtn1->click();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QVERIFY(!BrennFrm->isVisible());
     QCOMPARE(BrennFrm->result(), int(QDialog::Accepted));
     QCOMPARE(Cell(1, 2), QStringLiteral("15.4"));
@@ -161,7 +161,7 @@ void FuelEditorTest::hiddenLastEntrySurvivesASave() {
     ShowEditor();
     Type(0, 1, QStringLiteral("Heizoel"));
     BrennFrm->BitBtn1->click();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     IniFile ini(program.SettingsFile());
     QVERIFY(ini.ReadString("0", "Name", "") == "Heizoel");
     QVERIFY(ini.ReadString("15", "Name", "") == "Von Hand");
@@ -173,7 +173,7 @@ void FuelEditorTest::hiddenLastEntrySurvivesASave() {
     ShowEditor();
     BrennFrm->StringGrid1->setCurrentCell(3, 2);
     BrennFrm->BitBtn1->click();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("abc") + kNotANumber});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("abc") + kNotANumber});
     QVERIFY(BrennFrm->isVisible());
     QCOMPARE(BrennFrm->StringGrid1->currentRow(), 3);
     BrennFrm->BitBtn2->click();
@@ -186,7 +186,7 @@ void FuelEditorTest::nameLimitAndCancel() {
     Type(9, 1, QStringLiteral("Dreizehn Zei."));
     Type(10, 1, QString::fromUtf8("Vierzehn Zeiäh"));
     BrennFrm->BitBtn1->click();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kTooLong});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kTooLong});
     QCOMPARE(Cell(11, 1), QString::fromUtf8("Vierzehn Zeiä"));
     QCOMPARE(ReadBytes(program.SettingsFile()), before);
     // Abbruch writes nothing; the next show brings the file's values back.
@@ -230,7 +230,7 @@ void FuelEditorTest::failedWriteClosesTheDialogAndShowsTheError() {
     fs::permissions(PathFromUtf8(program.SettingsFile()), fs::perms::owner_read,
                     fs::perm_options::replace);
     BrennFrm->BitBtn1->click();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") +
                          QString::fromStdString(program.SettingsFile())});
     QVERIFY(!BrennFrm->isVisible());

@@ -5,7 +5,7 @@
 #include "core/files/CardFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/files/uProgressFrm.h"
@@ -55,7 +55,7 @@ std::string Card(const std::string& name, const std::string& street = "S",
 }
 
 void Open(const std::string& file) {
-    TFileDialog::QueueFileName(Q(file));
+    DialogAnswers::QueueFile(Q(file));
     MainFrm->Oeffnen1->trigger();
 }
 
@@ -108,7 +108,7 @@ private slots:
 };
 
 void CardsTest::init() {
-    TUeberschreibFrm::ClearAnswers();
+    DialogAnswers::Clear();
     ResetCollationLocale();
 }
 
@@ -145,7 +145,7 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
     Open(file);
     QObject::disconnect(watch);
     QCOMPARE(gridHiddenAtStep, (QList<bool>{true, true}));
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QVERIFY2(progressSeen, qPrintable(ProgressFrm->Label1->text()));
     QCOMPARE(pausedMs, 300);
     QCOMPARE(ProgressFrm->Label1->text(), QStringLiteral("Bearbeite 50 von 57"));
@@ -169,7 +169,7 @@ void CardsTest::openLoadsCardsWithProgressAndTitle() {
     QVERIFY(shown->Filter.startsWith(QStringLiteral("*.CSV (*.CSV")));
 
     // Opening again presets the dialog with the current file.
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(QString());
     MainFrm->Oeffnen1->trigger();
     QCOMPARE(MainFrm->OpenDialog1.FileName, Q(file));
     QCOMPARE(MainFrm->OpenDialog1.InitialDir, Q(program.Dir().Path()));
@@ -183,7 +183,7 @@ void CardsTest::openEmptyAndVanishedFiles() {
     QCOMPARE(MainFrm->Cards().RowCount(), 1);
     QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QString());
     // Deleting in a table without cards deletes nothing.
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
     QCOMPARE(MainFrm->Cards().RowCount(), 1);
     QCOMPARE(Cell(0, 0), std::string("Name"));
@@ -192,10 +192,10 @@ void CardsTest::openEmptyAndVanishedFiles() {
     WriteBytes(full, Card("Meier") + "\r\n");
     Open(full);
     const QString title = MainFrm->windowTitle();
-    DialogAutomation::TakeShown();
+    DialogAnswers::TakeShown();
     // A file deleted between the dialog and the load: an error, and nothing changes.
     Open(program.Dir().File("weg.csv"));
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith(QStringLiteral("error: Unable to read ")));
     QCOMPARE(MainFrm->Document().FileName(), full);
@@ -213,17 +213,16 @@ void CardsTest::openAsksAboutTypedChangesFirst() {
                                           Qt::EditRole));
     QVERIFY(MainFrm->Document().Changed());
     // Yes: the save dialog comes instead of the open dialog (cancelled here).
-    DialogAutomation::QueueAnswer(true);
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
     MainFrm->Oeffnen1->trigger();
     QCOMPARE(TFileDialog::LastShown(), &MainFrm->SaveDialog1);
     QCOMPARE(Cell(0, 1), std::string("Neu"));
     // No: the file opens and the changes are dropped.
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueYesNo(false);
     Open(file);
-    QCOMPARE(DialogAutomation::TakeShown(),
-             (QStringList{QString::fromUtf8("?: Daten geändert ?"),
-                          QString::fromUtf8("?: Daten geändert ?")}));
+    QCOMPARE(DialogAnswers::TakeShown(), (QStringList{QString::fromUtf8("?: Daten geändert ?"),
+                                                      QString::fromUtf8("?: Daten geändert ?")}));
     QCOMPARE(Cell(0, 1), std::string("Meier"));
     QVERIFY(!MainFrm->Document().Changed());
 }
@@ -231,7 +230,7 @@ void CardsTest::openAsksAboutTypedChangesFirst() {
 void CardsTest::saveNewTableUnderNewName() {
     ProgramUnderTest program;
     const int asked = TUeberschreibFrm::TimesShown();
-    TFileDialog::QueueFileName(Q(program.Dir().File("neu")));
+    DialogAnswers::QueueFile(Q(program.Dir().File("neu")));
     MainFrm->Speichern1->trigger(); // no name yet: save under a new name
     const std::string file = program.Dir().File("neu.CSV");
     QCOMPARE(ReadBytes(file), Commas() + "\r\n");
@@ -242,7 +241,7 @@ void CardsTest::saveNewTableUnderNewName() {
     QCOMPARE(shown, &MainFrm->SaveDialog1);
     QCOMPARE(shown->DefaultExt, QStringLiteral("CSV"));
     QVERIFY(!shown->OverwritePrompt);
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void CardsTest::saveExistingFileAppendOverwriteCancel() {
@@ -259,7 +258,7 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
         Card("Alt") + Commas().substr(24) + "\r\n" + "Neu" + Commas() + "\r\n";
 
     // "Abbruch": nothing written, the changes stay unsaved.
-    TUeberschreibFrm::QueueAnswer(smCancel);
+    DialogAnswers::QueueChoice(smCancel);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), old);
     QCOMPARE(MainFrm->Document().WriteMode(), smCancel);
@@ -267,16 +266,16 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [k.csv]"));
 
     // Append writes the loaded card a second time.
-    TUeberschreibFrm::QueueAnswer(smAppend);
+    DialogAnswers::QueueChoice(smAppend);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), old + table);
     QVERIFY(!MainFrm->Document().Changed());
 
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
     QCOMPARE(ReadBytes(file), table);
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
-    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
+    QCOMPARE(DialogAnswers::Pending(), 0);
 }
 
 void CardsTest::saveAsToExistingFileAsks() {
@@ -284,8 +283,8 @@ void CardsTest::saveAsToExistingFileAsks() {
     const std::string other = program.Dir().File("andere.csv");
     WriteBytes(other, Card("Fremd") + "\r\n");
     const int asked = TUeberschreibFrm::TimesShown();
-    TUeberschreibFrm::QueueAnswer(smCancel);
-    TFileDialog::QueueFileName(Q(other));
+    DialogAnswers::QueueFile(Q(other));
+    DialogAnswers::QueueChoice(smCancel);
     MainFrm->Speichernunter1->trigger();
     QCOMPARE(TUeberschreibFrm::TimesShown(), asked + 1);
     QCOMPARE(ReadBytes(other), Card("Fremd") + "\r\n");
@@ -293,8 +292,8 @@ void CardsTest::saveAsToExistingFileAsks() {
     QCOMPARE(MainFrm->Document().FileName(), other);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [andere.csv]"));
 
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
-    TFileDialog::QueueFileName(Q(other));
+    DialogAnswers::QueueFile(Q(other));
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichernunter1->trigger();
     QCOMPARE(ReadBytes(other), Commas() + "\r\n");
     // The dialog was preset with the current file.
@@ -319,34 +318,36 @@ void CardsTest::overwriteAfterAChangeOnDiskAsks() {
     // A colleague adds a card in the shared folder; "No" keeps it.
     const std::string theirs = mine + Card("Kollege") + "\r\n";
     WriteBytes(file, theirs);
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueChoice(smOverwrite);
+    DialogAnswers::QueueYesNo(false);
     MainFrm->Speichern1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{question});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{question});
     QCOMPARE(ReadBytes(file), theirs);
 
     // Appending loses nothing and asks nothing.
-    TUeberschreibFrm::QueueAnswer(smAppend);
+    DialogAnswers::QueueChoice(smAppend);
     MainFrm->Speichern1->trigger();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(ReadBytes(file), theirs + saved);
 
     // After our own save only a new change asks; "Yes" overwrites.
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(ReadBytes(file), saved);
     WriteBytes(file, theirs);
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueChoice(smOverwrite);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->Speichern1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{question});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{question});
     QCOMPARE(ReadBytes(file), saved);
-    QCOMPARE(DialogAutomation::PendingAnswers(), 0);
+    QCOMPARE(DialogAnswers::Pending(), 0);
 }
 
 void CardsTest::fileExistsDialogItself() {
     ProgramUnderTest program;
+    // The real dialog, clicked by the test: no queued answer may take its place.
+    DialogAnswers::Enable(false);
     TUeberschreibFrm* dialog = UeberschreibFrm;
     QString caption;
     QString button3;
@@ -384,22 +385,23 @@ void CardsTest::fileExistsDialogItself() {
     QTimer::singleShot(0, [&] { dialog->Button2->click(); });
     dialog->exec();
     QCOMPARE(dialog->Answer(), smOverwrite);
+    DialogAnswers::Enable(true);
 }
 
 void CardsTest::writeWithoutNameAsksForOne() {
     ProgramUnderTest program;
     // No name given: nothing is written.
-    TFileDialog::QueueFileName(QString());
+    DialogAnswers::QueueFile(QString());
     QVERIFY(!MainFrm->WriteCardFile());
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QStringLiteral("Dateiname fehlt")});
     // A name of an existing file: the file-exists dialog decides.
     const std::string file = program.Dir().File("da.csv");
     WriteBytes(file, "Alt\r\n");
-    TFileDialog::QueueFileName(Q(file));
-    TUeberschreibFrm::QueueAnswer(smAppend);
+    DialogAnswers::QueueFile(Q(file));
+    DialogAnswers::QueueChoice(smAppend);
     QVERIFY(MainFrm->WriteCardFile());
     QCOMPARE(ReadBytes(file), "Alt\r\n" + Commas() + "\r\n");
-    QCOMPARE(TUeberschreibFrm::PendingAnswers(), 0);
+    QCOMPARE(DialogAnswers::Pending(), 0);
 }
 
 void CardsTest::bigFileThroughTheWindow() {
@@ -421,9 +423,9 @@ void CardsTest::bigFileThroughTheWindow() {
     QCOMPARE(Cell(0, MainFrm->CurrentRow()), std::string("N99998"));
     QCOMPARE(Cell(3, MainFrm->CurrentRow()), std::string("m3"));
     MainFrm->KarteikarteEinfgen1->trigger();
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
     QCOMPARE(CountLines(file), 20000);
     QCOMPARE(ReadBytes(file).substr(0, 8), std::string("N100000,"));
@@ -439,18 +441,18 @@ void CardsTest::failedWriteKeepsTitleFlagAndFile() {
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
     chmod(file.c_str(), 0444);
-    TUeberschreibFrm::QueueAnswer(smOverwrite);
+    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(file)});
     QCOMPARE(ReadBytes(file), old);
     QCOMPARE(MainFrm->windowTitle(), title);
     QVERIFY(MainFrm->Document().Changed());
 
     // Under a new name in a folder that is gone: name, title and flag stay.
-    TFileDialog::QueueFileName(Q(program.Dir().File("weg/neu.csv")));
+    DialogAnswers::QueueFile(Q(program.Dir().File("weg/neu.csv")));
     MainFrm->Speichernunter1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(DialogAnswers::TakeShown().size(), 1);
     QCOMPARE(MainFrm->Document().FileName(), file);
     QCOMPARE(MainFrm->windowTitle(), title);
     QVERIFY(MainFrm->Document().Changed());
@@ -531,7 +533,7 @@ void CardsTest::typedTextIsSavedWithEditorOpen() {
     QTest::keyClicks(editor, QStringLiteral("Meier"));
     // The editor is still open when the save runs.
     const std::string file = program.Dir().File("offen.csv");
-    TFileDialog::QueueFileName(Q(file));
+    DialogAnswers::QueueFile(Q(file));
     MainFrm->Speichernunter1->trigger();
     QCOMPARE(ReadBytes(file), "Meier" + Commas() + "\r\n");
     QVERIFY(!MainFrm->Document().Changed());
@@ -562,23 +564,23 @@ void CardsTest::insertAndDeletePositions() {
 
     // Delete only after Yes; the next card moves into the current row.
     MainFrm->SetCurrentCell(0, 1);
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueYesNo(false);
     MainFrm->KarteikarteLschen1->trigger();
     QCOMPARE(MainFrm->Cards().RowCount(), 6);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
     QCOMPARE(MainFrm->Cards().RowCount(), 5);
     QCOMPARE(Cell(0, 1), std::string());
     QCOMPARE(Cell(0, 2), std::string("B"));
     QCOMPARE(MainFrm->CurrentRow(), 1);
     MainFrm->SetCurrentCell(0, 2);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
     QCOMPARE(Cell(0, 2), std::string("C"));
     QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
     // The last card: the selection goes to the new last row, the view shows empty values.
     MainFrm->SetCurrentCell(0, 3);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
     QCOMPARE(MainFrm->Cards().RowCount(), 3);
     QCOMPARE(MainFrm->CurrentRow(), 2);
@@ -586,9 +588,9 @@ void CardsTest::insertAndDeletePositions() {
 
     // None of it counts as a change: "Neu" asks nothing.
     QVERIFY(!MainFrm->Document().Changed());
-    DialogAutomation::TakeShown();
+    DialogAnswers::TakeShown();
     MainFrm->Neu1->trigger();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(MainFrm->Cards().RowCount(), 2);
 }
 
@@ -625,9 +627,9 @@ void CardsTest::sortByLocaleStableCurrentRowFollows() {
     QCOMPARE(Cell(0, 2), std::string("Zander"));
 
     QVERIFY(!MainFrm->Document().Changed());
-    DialogAutomation::TakeShown();
+    DialogAnswers::TakeShown();
     MainFrm->Neu1->trigger();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void CardsTest::sortWithoutNamedLocaleIsGerman() {

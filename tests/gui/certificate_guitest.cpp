@@ -6,18 +6,11 @@
 #include "core/files/AtomicFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
-#include "gui/app/uMainFrmPrint.h"
-#include "gui/certificate/uBescheinigungFrm.h"
-#include "gui/certificate/uBetriebFrm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -59,17 +52,12 @@ void LoadCards(const ProgramUnderTest& program) {
     QVERIFY(MainFrm->LoadCardFile());
 }
 
-// Chooses printing into a PDF file in "Drucker einstellen..." and answers the file question of
-// the next job with `pdf`, as for every print job.
-void PrintIntoPdf(const QString& pdf) {
-    PrinterSetupAutomation::SetAnswer([pdf](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
+// Chooses printing into a PDF file in "Drucker einstellen..."; each job then asks for its file.
+void ChoosePdfPrinter(const QString& pdf) {
+    DialogAnswers::PrinterAnswer setup;
+    setup.pdfFile = pdf;
+    DialogAnswers::QueuePrinter(setup);
     MainFrm->DruckerEinrichten1->trigger();
-    PrinterSetupAutomation::SetAnswer(nullptr);
-    TFileDialog::QueueFileName(pdf);
 }
 
 } // namespace
@@ -92,35 +80,27 @@ void CertificateTest::init() {
 void CertificateTest::dialogProposesWritesBackAndPrints() {
     ProgramUnderTest program;
     LoadCards(program);
-    BusinessDialogAutomation::SetAnswer([](TBetriebFrm& dialog) {
-        dialog.Edits[0]->setText(QString::fromUtf8("Schornsteinfegerei Ruß"));
-        dialog.Edits[2]->setText(QStringLiteral("89073 Ulm"));
-        return true;
-    });
+    DialogAnswers::QueueForm(
+        {true,
+         {{QStringLiteral("Edit1"), QString::fromUtf8("Schornsteinfegerei Ruß")},
+          {QStringLiteral("Edit3"), QStringLiteral("89073 Ulm")}}});
     MainFrm->Betrieb1->trigger();
-    BusinessDialogAutomation::SetAnswer(nullptr);
     std::string settings;
     QVERIFY(ReadWholeFile(program.SettingsFile(), settings));
     QVERIFY(settings.find("[Betrieb]\r\nName=Schornsteinfegerei Ru\xDF\r\n") != std::string::npos);
 
     MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
-    QString proposal;
-    CertificateDialogAutomation::SetAnswer([&](TBescheinigungFrm& dialog) {
-        proposal = dialog.Label2->text();
-        if (dialog.Edit1->text() != QStringLiteral("24.5")) {
-            return false;
-        }
-        dialog.Edit1->setText(QStringLiteral("10,5"));
-        return true;
-    });
     const QString pdf = QString::fromStdString(program.Dir().File("bescheinigung.pdf"));
-    PrintIntoPdf(pdf);
+    ChoosePdfPrinter(pdf);
+    DialogAnswers::QueueForm({true, {{QStringLiteral("Edit1"), QStringLiteral("10,5")}}});
+    DialogAnswers::QueueFile(pdf);
     MainFrm->Messbescheinigung1->trigger();
-    CertificateDialogAutomation::SetAnswer(nullptr);
 
+    QCOMPARE(DialogAnswers::FormShown().value(QStringLiteral("Edit1")), QStringLiteral("24.5"));
+    const QString proposal = DialogAnswers::FormShown().value(QStringLiteral("Label2"));
     QVERIFY2(proposal.contains(QStringLiteral("Karte vom 01.12.2024")), qPrintable(proposal));
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList());
     const CardTable& cards = MainFrm->Cards();
     const char* const expected[5] = {"10.5", "V", "N", "01.02.1995", "N"};
     for (int i = 0; i < 5; ++i) {
@@ -149,13 +129,9 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     LoadCards(program);
     MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
-    CertificateDialogAutomation::SetAnswer([](TBescheinigungFrm& dialog) {
-        dialog.Edit2->setText(QStringLiteral("31.02.1995"));
-        return true;
-    });
+    DialogAnswers::QueueForm({true, {{QStringLiteral("Edit2"), QStringLiteral("31.02.1995")}}});
     MainFrm->Messbescheinigung1->trigger();
-    CertificateDialogAutomation::SetAnswer(nullptr);
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains(QStringLiteral("TT.MM.JJJJ")), qPrintable(shown[0]));
     QVERIFY(MainFrm->Cards().Cell(28, 2).empty());
@@ -165,23 +141,19 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     WriteBytes(program.Dir().File("2023.CSV"), "HUBER,Gasse 3,Bonn,Erdgas,,,,,,,,,,,02.05.2023,"
                                                "08:00,,,,,,,,,,31.0,,J,,\r\n");
     MainFrm->SetCurrentCell(0, 3);
-    QString output;
-    CertificateDialogAutomation::SetAnswer([&](TBescheinigungFrm& dialog) {
-        output = dialog.Edit1->text();
-        return false;
-    });
+    DialogAnswers::QueueForm({false, {}});
     MainFrm->Messbescheinigung1->trigger();
-    CertificateDialogAutomation::SetAnswer(nullptr);
-    QCOMPARE(output, QStringLiteral("31.0"));
+    QCOMPARE(DialogAnswers::FormShown().value(QStringLiteral("Edit1")), QStringLiteral("31.0"));
 }
 
 void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
     ProgramUnderTest program;
     LoadCards(program);
     const QString pdf = QString::fromStdString(program.Dir().File("runde.pdf"));
-    PrintIntoPdf(pdf);
+    ChoosePdfPrinter(pdf);
+    DialogAnswers::QueueFile(pdf);
     MainFrm->MessbescheinigungenAlle1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList());
     QVERIFY(MainFrm->statusBar()->currentMessage().contains(QStringLiteral("runde.pdf")));
     QCOMPARE(PdfPages(pdf), 2); // Huber has no measurement date
 

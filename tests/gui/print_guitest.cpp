@@ -4,16 +4,14 @@
 
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
-#include "gui/app/uMainFrmPrint.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -110,15 +108,12 @@ void FillCards() {
 
 // What the user would do in the set-up dialog: choose a PDF file and landscape.
 void ChoosePdfInSetupDialog(const QString& pdf) {
-    PrinterSetupAutomation::SetAnswer([pdf](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        return true;
-    });
+    DialogAnswers::PrinterAnswer setup;
+    setup.pdfFile = pdf;
+    setup.pageSize = QPageSize::A4;
+    setup.orientation = QPageLayout::Landscape;
+    DialogAnswers::QueuePrinter(setup);
     MainFrm->DruckerEinrichten1->trigger();
-    PrinterSetupAutomation::SetAnswer(nullptr);
 }
 
 } // namespace
@@ -147,12 +142,13 @@ void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
     ChoosePdfInSetupDialog(QString::fromStdString(program.Dir().File("setup.pdf")));
 
     // Each job asks for its file, offering the card file's name; cancelled, nothing is printed.
+    DialogAnswers::QueueFile(QString());
     MainFrm->DruckenListe1->trigger();
     QCOMPARE(TFileDialog::LastShown()->FileName, pdf);
     QVERIFY(!QFile::exists(pdf));
-    TFileDialog::QueueFileName(pdf);
+    DialogAnswers::QueueFile(pdf);
     MainFrm->DruckenListe1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList());
     QCOMPARE(MainFrm->statusBar()->currentMessage(),
              QStringLiteral("Gedruckt in die PDF-Datei ") + QDir::toNativeSeparators(pdf));
     QString text = PdfText(pdf);
@@ -171,17 +167,17 @@ void PrintTest::listAndCardPrintPortraitIntoTheChosenPdf() {
     // The card into the same file: replaced only when the user says so.
     MainFrm->SetCurrentCell(0, 2);
     QCOMPARE(MainFrm->CurrentRow(), 2);
-    TFileDialog::QueueFileName(pdf);
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueFile(pdf);
+    DialogAnswers::QueueYesNo(false);
     MainFrm->DruckenKarteikarte1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("?: Die Datei ") + QDir::toNativeSeparators(pdf) +
                          QStringLiteral(" gibt es schon.\nSoll sie ersetzt werden?")});
     QVERIFY(PdfText(pdf).contains(QStringLiteral("KUNDEN.CSV")));
-    TFileDialog::QueueFileName(pdf);
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueFile(pdf);
+    DialogAnswers::QueueYesNo(true);
     MainFrm->DruckenKarteikarte1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1);
+    QCOMPARE(DialogAnswers::TakeShown().size(), 1);
     // The second card, with every column, also those the grid hides.
     text = PdfText(pdf, true);
     QVERIFY2(text.contains(QString::fromUtf8("vexa® Fendro")), qPrintable(text));
@@ -199,7 +195,7 @@ void PrintTest::windowAndToolPdfsMatchWithPlainLetters() {
     const std::string csv = program.Dir().File("kartei.csv");
     WriteBytes(csv, "Hoffmann,Waldstra\xDF"
                     "e 9,Effelsberg,Heiz\xF6l\r\nBaumann,Weg 2,Ulm\r\n");
-    TFileDialog::QueueFileName(QString::fromStdString(csv));
+    DialogAnswers::QueueFile(QString::fromStdString(csv));
     MainFrm->Oeffnen1->trigger();
     QCOMPARE(MainFrm->Cards().RowCount(), 3);
     ChoosePdfInSetupDialog(QString::fromStdString(program.Dir().File("setup.pdf")));
@@ -209,9 +205,9 @@ void PrintTest::windowAndToolPdfsMatchWithPlainLetters() {
         const QString window = QString::fromStdString(program.Dir().File("fenster.pdf"));
         const QString byTool = QString::fromStdString(program.Dir().File("tool.pdf"));
         QFile::remove(window);
-        TFileDialog::QueueFileName(window);
+        DialogAnswers::QueueFile(window);
         (list ? MainFrm->DruckenListe1 : MainFrm->DruckenKarteikarte1)->trigger();
-        QCOMPARE(DialogAutomation::TakeShown(), QStringList());
+        QCOMPARE(DialogAnswers::TakeShown(), QStringList());
         QStringList args{command, QString::fromStdString(csv)};
         if (!list) {
             args << QStringLiteral("1");
@@ -237,16 +233,13 @@ void PrintTest::windowAndToolPdfsMatchWithPlainLetters() {
 void PrintTest::noUsablePrinterSaysSo() {
     ProgramUnderTest program;
     // A printer that is not installed, and no PDF file chosen instead.
-    PrinterSetupAutomation::SetAnswer([](QPrinter& printer) {
-        printer.setPrinterName(QStringLiteral("Fendro-Testdrucker-gibt-es-nicht"));
-        printer.setOutputFileName(QString());
-        return true;
-    });
+    DialogAnswers::PrinterAnswer setup;
+    setup.printerName = QStringLiteral("Fendro-Testdrucker-gibt-es-nicht");
+    DialogAnswers::QueuePrinter(setup);
     MainFrm->DruckerEinrichten1->trigger();
-    PrinterSetupAutomation::SetAnswer(nullptr);
     MainFrm->DruckenListe1->trigger();
     MainFrm->DruckenKarteikarte1->trigger();
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 2);
     for (const QString& s : shown) {
         QVERIFY2(s.startsWith(QStringLiteral("error: Es ist kein Drucker installiert.")),
@@ -257,9 +250,9 @@ void PrintTest::noUsablePrinterSaysSo() {
     const QString blocked =
         QString::fromStdString(program.Dir().File("fehlt")) + QStringLiteral("/x.pdf");
     ChoosePdfInSetupDialog(blocked);
-    TFileDialog::QueueFileName(blocked);
+    DialogAnswers::QueueFile(blocked);
     MainFrm->DruckenListe1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + blocked});
 }
 

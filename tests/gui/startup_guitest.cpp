@@ -6,7 +6,7 @@
 #include "core/files/Utf8Path.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Forms.h"
 #include "gui/app/uMainFrm.h"
 #include "support/GuiTestSupport.h"
@@ -139,7 +139,7 @@ void StartupTest::missingDefinitionFileEndsTheProgram() {
     ProgramUnderTest program(std::string(), false);
     std::remove(program.Dir().File("fendro.DTA").c_str());
     program.Show();
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0], QStringLiteral("Datei %1 nicht gefunden")
                            .arg(QString::fromStdString(program.Dir().File("fendro.DTA"))));
@@ -150,7 +150,7 @@ void StartupTest::badWidthShowsTheConversionError() {
     TempDir dir;
     WriteBytes(dir.File("bad.DTA"), "[CSVGER]\r\nK0=A,Page1,x20\r\nK1=B,Page1,20\r\n");
     ProgramUnderTest program(dir.File("bad.DTA"));
-    const QStringList shown = DialogAutomation::TakeShown();
+    const QStringList shown = DialogAnswers::TakeShown();
     QVERIFY(shown.contains(QStringLiteral("error: 'x20' is not a valid integer value")));
 }
 
@@ -158,14 +158,14 @@ void StartupTest::newAsksOnlyAfterTyping() {
     ProgramUnderTest program;
     MainFrm->InsertCard();
     MainFrm->Neu1Click();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0),
                                           QStringLiteral("Meier"), Qt::EditRole));
     QVERIFY(MainFrm->Document().Changed());
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueYesNo(false);
     MainFrm->Neu1Click();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
     QVERIFY(MainFrm->Cards().Cell(0, 1).empty());
     QVERIFY(!MainFrm->Document().Changed());
 }
@@ -173,9 +173,10 @@ void StartupTest::newAsksOnlyAfterTyping() {
 void StartupTest::newAnsweredYesKeepsTheCards() {
     ProgramUnderTest program;
     TypeIntoFirstCard(QStringLiteral("Meier"));
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
     MainFrm->Neu1Click();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kQuestion});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kQuestion});
     // No new table after the save: the user chooses "Neu" again.
     QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
     QVERIFY(MainFrm->Document().Changed());
@@ -185,11 +186,12 @@ void StartupTest::newAnsweredYesKeepsTheCards() {
 void StartupTest::quitAfterACancelledSaveAsksAgainAndCloses() {
     ProgramUnderTest program;
     TypeIntoFirstCard(QStringLiteral("Meier"));
-    // "Beenden": save; with no file name queued the save dialog is cancelled.
-    DialogAutomation::QueueAnswer(true);
-    DialogAutomation::QueueAnswer(false); // the close query asks again: no
+    // "Beenden": save, and the save dialog is cancelled.
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
+    DialogAnswers::QueueYesNo(false); // the close query asks again: no
     MainFrm->Beenden1->trigger();
-    QCOMPARE(DialogAutomation::TakeShown(), (QStringList{kQuestion, kQuestion}));
+    QCOMPARE(DialogAnswers::TakeShown(), (QStringList{kQuestion, kQuestion}));
     QTRY_VERIFY(!MainFrm->isVisible());
     // The settings were written on the way out.
     QCOMPARE(IniFile(program.SettingsFile()).ReadInteger("Main", "Baudrate", -1), 9600);
@@ -201,15 +203,16 @@ void StartupTest::closeButtonAsksOnceAndClosesWhateverTheAnswer() {
         ProgramUnderTest program;
         MainFrm->InsertCard(); // not typed: no question
         MainFrm->close();
-        QVERIFY(DialogAutomation::TakeShown().isEmpty());
+        QVERIFY(DialogAnswers::TakeShown().isEmpty());
         QVERIFY(!MainFrm->isVisible());
     }
 
     ProgramUnderTest second;
     TypeIntoFirstCard(QStringLiteral("Meier"));
-    DialogAutomation::QueueAnswer(true);
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueFile(QString());
     MainFrm->close();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{kQuestion});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{kQuestion});
     QVERIFY(!MainFrm->isVisible()); // the close is never refused
     MainFrm->Document().SetChanged(false);
 }
@@ -218,12 +221,12 @@ void StartupTest::exportDoesNothing() {
     ProgramUnderTest program;
     TypeIntoFirstCard(QStringLiteral("Meier"));
     const QString title = MainFrm->windowTitle();
-    TFileDialog::QueueFileName(QString::fromStdString(program.Dir().File("export.csv")));
+    DialogAnswers::QueueFile(QString::fromStdString(program.Dir().File("export.csv")));
     MainFrm->Export1->trigger();
     QApplication::processEvents();
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
-    QCOMPARE(TFileDialog::PendingFileNames(), 1); // no file dialog came
-    TFileDialog::ClearQueue();
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
+    QCOMPARE(DialogAnswers::Pending(), 1); // no file dialog came
+    DialogAnswers::Clear();
     QVERIFY(!std::filesystem::exists(PathFromUtf8(program.Dir().File("export.csv"))));
     QCOMPARE(MainFrm->windowTitle(), title);
     QCOMPARE(QString::fromStdString(MainFrm->Cards().Cell(0, 1)), QStringLiteral("Meier"));
@@ -274,7 +277,7 @@ void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
     std::filesystem::permissions(PathFromUtf8(program.SettingsFile()),
                                  std::filesystem::perms::owner_read);
     program.Show();
-    QCOMPARE(DialogAutomation::TakeShown(),
+    QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") +
                          QString::fromStdString(program.SettingsFile())});
     QCOMPARE(MainFrm->Connection().ComPort, 2);
@@ -282,7 +285,7 @@ void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
     QCOMPARE(MainFrm->Cards().ColCount(), 30);
     QCOMPARE(MainFrm->Oeffnen1->text(), QString::fromUtf8("Öffnen..."));
     program.Close();
-    QCOMPARE(DialogAutomation::TakeShown().size(), 1); // the exit's write fails too
+    QCOMPARE(DialogAnswers::TakeShown().size(), 1); // the exit's write fails too
     QCOMPARE(ReadBytes(program.SettingsFile()), std::string("[Main]\r\nCOMPort=2\r\n"));
 }
 
@@ -299,7 +302,7 @@ void StartupTest::helpOpensTheDocumentThroughTheDesktop() {
     QCOMPARE(opener.urls.size(), 1);
     QCOMPARE(QDir::cleanPath(opener.urls.first().toLocalFile()),
              QDir::cleanPath(QString::fromStdString(program.Dir().File("DEUTSCH.PDF"))));
-    QVERIFY(DialogAutomation::TakeShown().isEmpty());
+    QVERIFY(DialogAnswers::TakeShown().isEmpty());
 }
 
 void StartupTest::helpDocumentIsBuiltAndCoversEveryMenuCommand() {

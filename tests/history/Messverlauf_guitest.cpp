@@ -5,8 +5,7 @@
 
 #include "core/files/IniFile.h"
 #include "core/files/uGlobal.h"
-#include "gui/app/Dialogs.h"
-#include "gui/app/TFileDialog.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/history/uMessverlaufFrm.h"
 #include "support/GuiTestSupport.h"
@@ -17,7 +16,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -64,7 +62,7 @@ private slots:
 
 void MessverlaufTest::historyOfAFolderOfThreeFiles() {
     ProgramUnderTest program;
-    DialogAutomation::Enable(true);
+    DialogAnswers::Enable(true);
     const TempDir& dir = program.Dir();
     WriteBytes(dir.File("2019.csv"),
                Card("Meier", "01.02.2019", 5.0) + Card("M\xFCller", "12.03.2019", 7.8));
@@ -75,7 +73,7 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
 
     // Without a card the command is off.
     QVERIFY(!MainFrm->Messverlauf1->isEnabled());
-    TFileDialog::QueueFileName(QString::fromStdString(dir.File("2023.csv")));
+    DialogAnswers::QueueFile(QString::fromStdString(dir.File("2023.csv")));
     MainFrm->Oeffnen1->trigger();
     QVERIFY(MainFrm->Messverlauf1->isEnabled());
     QCOMPARE(MainFrm->Messverlauf1->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
@@ -113,13 +111,10 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
 
     // Printed into a PDF file: the page holds the customer, the chart's titles and the table.
     const QString pdf = QString::fromStdString(dir.File("verlauf.pdf"));
-    TMessverlaufFrm::PrintAnswer = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    };
+    DialogAnswers::PrinterAnswer print;
+    print.pdfFile = pdf;
+    DialogAnswers::QueuePrinter(print);
     frm->PrintButton->click();
-    TMessverlaufFrm::PrintAnswer = nullptr;
     QProcess text;
     text.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
                {pdf, QStringLiteral("-")});
@@ -132,10 +127,10 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
 
     // To the card in another file: the table has unsaved changes, so the question comes first.
     MainFrm->Document().SetChanged(true);
-    DialogAutomation::QueueAnswer(false);
+    DialogAnswers::QueueYesNo(false);
     frm->Table->selectRow(1);
     frm->GoToButton->click();
-    QCOMPARE(DialogAutomation::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{QString::fromUtf8("?: Daten geändert ?")});
     QCOMPARE(QString::fromStdString(MainFrm->Document().FileName()),
              QString::fromStdString(dir.File("2021.CSV")));
     QCOMPARE(MainFrm->CurrentRow(), 1);
@@ -147,7 +142,7 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
     const IniFile ini(SettingsFileName());
     QCOMPARE(ini.ReadInteger("Messverlauf", "Breite", 0), 700);
     QCOMPARE(ini.ReadInteger("Messverlauf", "Hoehe", 0), 500);
-    DialogAutomation::Enable(false);
+    DialogAnswers::Enable(false);
 }
 
 QTEST_MAIN(MessverlaufTest)

@@ -3,9 +3,8 @@
 #include "support/GuiTestSupport.h"
 
 #include "core/files/uGlobal.h"
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Forms.h"
-#include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
 
 #include <QApplication>
@@ -14,8 +13,7 @@ ProgramUnderTest::ProgramUnderTest(const std::string& dta, bool show) {
     WriteBytes(dir_.File("fendro.DTA"), ReadBytes(dta.empty() ? BuiltDefinitionFile() : dta));
     SetProgramFileName(dir_.File("fendro"));
     SetSettingsFileName(std::string());
-    DialogAutomation::Enable(true);
-    TFileDialog::ClearQueue();
+    DialogAnswers::Enable(true);
     // The program's temporary files go into the test's folder and away with it.
     const QByteArray tmpdir = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(dir_.Path()));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the real program's windows in a folder of their own, with the dialogs answered by the
-// test (DialogAutomation, TFileDialog::QueueFileName).
+// test through DialogAnswers.
 
 #include "support/TempDir.h"
 

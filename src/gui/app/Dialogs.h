@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes, questions and the guard around every command. Tests answer the questions
-// through the queue below instead of a person.
+// through DialogAnswers instead of a person.
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -25,14 +24,3 @@ void RunGuarded(const std::function<void()>& command);
 
 // The window that message boxes belong to.
 void SetMessageParent(QWidget* parent);
-
-// For tests: message boxes are recorded instead of shown, questions take the queued answers
-// (an empty queue answers No and is recorded as unexpected).
-namespace DialogAutomation {
-void Enable(bool on);
-bool Enabled();
-void QueueAnswer(bool yes);
-// Texts shown since the last call, with "?: " before the questions; cleared by reading.
-QStringList TakeShown();
-int PendingAnswers();
-} // namespace DialogAutomation

@@ -2,27 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/TFileDialog.h"
 
-#include "gui/app/Dialogs.h"
+#include "gui/app/DialogAnswers.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include <deque>
-
 namespace {
-std::deque<QString> gQueued;
 const TFileDialog* gLastShown = nullptr;
 } // namespace
 
 bool TFileDialog::Execute(QWidget* parent) {
     gLastShown = this;
     QString chosen;
-    if (!gQueued.empty() || DialogAutomation::Enabled()) {
-        if (gQueued.empty()) {
-            return false;
-        }
-        chosen = gQueued.front();
-        gQueued.pop_front();
+    const QString described =
+        QStringList{kind_ == Open ? QStringLiteral("open") : QStringLiteral("save"), Title, Filter}
+            .join(QLatin1Char(' '))
+            .simplified();
+    if (const std::optional<QString> queued = DialogAnswers::TakeFile(described)) {
+        chosen = *queued;
     } else {
         QFileDialog dialog(parent, Title);
         dialog.setAcceptMode(kind_ == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -60,18 +57,6 @@ bool TFileDialog::Execute(QWidget* parent) {
     FileName = chosen;
     InitialDir = QFileInfo(chosen).absolutePath();
     return true;
-}
-
-void TFileDialog::QueueFileName(const QString& fileName) {
-    gQueued.push_back(fileName);
-}
-
-int TFileDialog::PendingFileNames() {
-    return static_cast<int>(gQueued.size());
-}
-
-void TFileDialog::ClearQueue() {
-    gQueued.clear();
 }
 
 const TFileDialog* TFileDialog::LastShown() {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file dialog that keeps its file name and folder between uses, like the system's common
-// dialogs. Tests queue the chosen names instead of clicking.
+// dialogs. Tests queue the chosen names in DialogAnswers instead of clicking.
 
 #include <QString>
 
@@ -24,10 +24,6 @@ public:
     // True when the user chose a file; FileName then holds it.
     bool Execute(QWidget* parent);
 
-    // For tests: the next Execute calls take these names; an empty name cancels.
-    static void QueueFileName(const QString& fileName);
-    static int PendingFileNames();
-    static void ClearQueue();
     // The settings of the dialog at its last Execute, for tests.
     static const TFileDialog* LastShown();
 

@@ -6,6 +6,7 @@
 
 #include "core/files/uGlobal.h"
 #include "core/printing/PrintLayout.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
@@ -35,7 +36,6 @@ public:
 };
 
 QPointer<PrinterHolder> gPrinter;
-std::function<bool(QPrinter&)> gSetupAnswer;
 
 // The name offered for a PDF: the card file's, with ".pdf"; without a card file the last PDF.
 QString ProposedPdfName(const QString& lastPdf) {
@@ -99,19 +99,15 @@ void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& p
     }
 }
 
-void PrinterSetupAutomation::SetAnswer(std::function<bool(QPrinter&)> answer) {
-    gSetupAnswer = std::move(answer);
-}
-
 void TMainFrm::DruckerEinrichten1Click() {
     QPrinter& printer = ProgramPrinter();
+    const QString title = QStringLiteral("Drucker einstellen");
     // The result is not used: Qt changes the printer only when the user confirms.
-    if (gSetupAnswer) {
-        gSetupAnswer(printer);
+    if (DialogAnswers::AnswerPrinter(printer, title).has_value()) {
         return;
     }
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucker einstellen"));
+    dialog.setWindowTitle(title);
     // Printing into a file is the way out where no printer is installed.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog only chooses the printer; nothing is printed when it closes.

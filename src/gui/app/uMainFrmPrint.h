@@ -17,10 +17,3 @@ QPrinter& ProgramPrinter();
 // no job silently replaces the PDF of an earlier one, and then says in the status bar where the
 // file went.
 void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print);
-
-namespace PrinterSetupAutomation {
-// For tests: replaces the printer set-up dialog. The function gets the printer to change, as the
-// user would in the dialog, and returns whether the user confirmed. An empty function brings the
-// real dialog back.
-void SetAnswer(std::function<bool(QPrinter&)> answer);
-} // namespace PrinterSetupAutomation

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/certificate/uBescheinigungFrm.h"
 
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
 #include "platform/TextCodec.h"
 
@@ -15,8 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-std::function<bool(TBescheinigungFrm&)> gAnswer;
 
 // The items of a choice and the letters they stand for; item 0 is "not stated".
 void FillChoice(QComboBox* box, const char* first, const char* firstLetter, const char* second,
@@ -38,10 +37,6 @@ std::string Letter(const QComboBox* box) {
 
 } // namespace
 
-void CertificateDialogAutomation::SetAnswer(std::function<bool(TBescheinigungFrm&)> answer) {
-    gAnswer = std::move(answer);
-}
-
 TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BescheinigungFrm"));
     setWindowTitle(FromUtf8("Messbescheinigung"));
@@ -62,6 +57,15 @@ TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,10}")), Edit2));
     ComboBox3 = new QComboBox(this);
     FillChoice(ComboBox3, "ja (J)", "J", "nein (N)", "N");
+
+    // Named, so that a test's answer can fill them.
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
 
     auto* form = new QFormLayout;
     form->addRow(FromUtf8("Nennwärmeleistung (kW):"), Edit1);
@@ -176,8 +180,8 @@ bool TBescheinigungFrm::Valid() {
 }
 
 bool TBescheinigungFrm::Execute() {
-    if (gAnswer) {
-        return gAnswer(*this) && Valid();
+    if (const std::optional<bool> accepted = DialogAnswers::AnswerForm(*this)) {
+        return *accepted && Valid();
     }
     return exec() == QDialog::Accepted;
 }

@@ -9,7 +9,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -52,10 +51,3 @@ private:
     FuelKind fuel_ = FuelKind::Unknown;
     QString proposalText_;
 };
-
-namespace CertificateDialogAutomation {
-// For tests: replaces the dialog's event loop. The function gets the filled dialog, may change
-// its fields as the user would, and returns whether the user chose "Drucken". Empty: the real
-// dialog again.
-void SetAnswer(std::function<bool(TBescheinigungFrm&)> answer);
-} // namespace CertificateDialogAutomation

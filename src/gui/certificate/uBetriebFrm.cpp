@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/certificate/uBetriebFrm.h"
 
+#include "gui/app/DialogAnswers.h"
 #include "platform/TextCodec.h"
 
 #include <QDialogButtonBox>
@@ -10,14 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-std::function<bool(TBetriebFrm&)> gAnswer;
-} // namespace
-
-void BusinessDialogAutomation::SetAnswer(std::function<bool(TBetriebFrm&)> answer) {
-    gAnswer = std::move(answer);
-}
-
 TBetriebFrm::TBetriebFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BetriebFrm"));
     setWindowTitle(FromUtf8("Betrieb"));
@@ -25,6 +18,7 @@ TBetriebFrm::TBetriebFrm(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout;
     for (int i = 0; i < kBusinessLines; ++i) {
         auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         edit->setMinimumWidth(300);
         edit->setMaxLength(60);
         Edits[static_cast<size_t>(i)] = edit;
@@ -55,8 +49,8 @@ SweepBusiness TBetriebFrm::Business() const {
 }
 
 bool TBetriebFrm::Execute() {
-    if (gAnswer) {
-        return gAnswer(*this);
+    if (const std::optional<bool> accepted = DialogAnswers::AnswerForm(*this)) {
+        return *accepted;
     }
     return exec() == QDialog::Accepted;
 }

@@ -8,7 +8,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QLineEdit;
 
@@ -25,8 +24,3 @@ public:
 
     std::array<QLineEdit*, kBusinessLines> Edits{};
 };
-
-namespace BusinessDialogAutomation {
-// For tests: replaces the dialog's event loop, as for the certificate dialog.
-void SetAnswer(std::function<bool(TBetriebFrm&)> answer);
-} // namespace BusinessDialogAutomation

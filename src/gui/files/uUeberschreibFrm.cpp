@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/files/uUeberschreibFrm.h"
 
+#include "gui/app/DialogAnswers.h"
 #include "platform/TextCodec.h"
 
 #include <QGuiApplication>
@@ -9,12 +10,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <deque>
-
 TUeberschreibFrm* UeberschreibFrm = nullptr;
 
 namespace {
-std::deque<TSaveMode> gAnswers;
 int gTimesShown = 0;
 } // namespace
 
@@ -63,13 +61,13 @@ void TUeberschreibFrm::showEvent(QShowEvent* event) {
 }
 
 int TUeberschreibFrm::exec() {
-    if (gAnswers.empty()) {
+    // Answered as if its button had been clicked; smCancel stands for "Abbruch".
+    const std::optional<TSaveMode> answer = DialogAnswers::TakeChoice(windowTitle(), smCancel);
+    if (!answer) {
         return QDialog::exec();
     }
-    const TSaveMode answer = gAnswers.front();
-    gAnswers.pop_front();
     FormShow();
-    switch (answer) {
+    switch (*answer) {
     case smAppend:
         Button1Click();
         break;
@@ -101,18 +99,6 @@ void TUeberschreibFrm::Button2Click() {
 void TUeberschreibFrm::Button3Click() {
     answer_ = smCancel;
     accept();
-}
-
-void TUeberschreibFrm::QueueAnswer(TSaveMode answer) {
-    gAnswers.push_back(answer);
-}
-
-int TUeberschreibFrm::PendingAnswers() {
-    return static_cast<int>(gAnswers.size());
-}
-
-void TUeberschreibFrm::ClearAnswers() {
-    gAnswers.clear();
 }
 
 int TUeberschreibFrm::TimesShown() {

@@ -16,7 +16,7 @@ class TUeberschreibFrm : public QDialog {
 public:
     explicit TUeberschreibFrm(QWidget* parent = nullptr);
 
-    // Shows the dialog modally; a queued test answer takes the place of the user.
+    // Shows the dialog modally; a choice queued in DialogAnswers takes the place of the user.
     int exec() override;
     // Shows the dialog and returns the choice; closing it without one is "Abbruch".
     TSaveMode Ask();
@@ -32,11 +32,6 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
 
-    // For tests: the next exec() answers with this choice as if its button had been clicked
-    // (smCancel stands for "Abbruch"). Without a queued answer the real dialog is shown.
-    static void QueueAnswer(TSaveMode answer);
-    static int PendingAnswers();
-    static void ClearAnswers();
     // How often the dialog has been shown or answered, for tests.
     static int TimesShown();
 

@@ -9,6 +9,7 @@
 #include "core/history/HistoryChart.h"
 #include "core/history/HistoryPage.h"
 #include "core/history/HistoryTable.h"
+#include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrmPrint.h"
 #include "platform/EventPump.h"
@@ -57,8 +58,6 @@ QLineSeries* MakeSeries(const std::vector<ChartPoint>& points, const QString& na
 }
 
 } // namespace
-
-std::function<bool(QPrinter&)> TMessverlaufFrm::PrintAnswer;
 
 TMessverlaufFrm::TMessverlaufFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("MessverlaufFrm"));
@@ -326,13 +325,14 @@ void TMessverlaufFrm::UpdateButtons() {
 
 void TMessverlaufFrm::DruckenClick() {
     QPrinter& printer = ProgramPrinter();
-    if (PrintAnswer) {
-        if (!PrintAnswer(printer)) {
+    const QString title = QStringLiteral("Messverlauf drucken");
+    if (const std::optional<bool> confirmed = DialogAnswers::AnswerPrinter(printer, title)) {
+        if (!*confirmed) {
             return;
         }
     } else {
         QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Messverlauf drucken"));
+        dialog.setWindowTitle(title);
         // Printing into a PDF file is offered beside the printers.
         dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                           QAbstractPrintDialog::PrintShowPageSize);

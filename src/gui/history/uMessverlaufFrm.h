@@ -15,7 +15,6 @@ class QChart;
 class QChartView;
 class QLabel;
 class QProgressBar;
-class QPrinter;
 class QPushButton;
 class QTableWidget;
 
@@ -36,10 +35,6 @@ public:
 
     void DruckenClick();
     void ZurKarteClick();
-
-    // For tests: replaces the print dialog. Gets the printer to set up and returns whether the
-    // user confirmed. Empty for the real dialog.
-    static std::function<bool(QPrinter&)> PrintAnswer;
 
     // Asked to open the file of a measurement and select its card.
     std::function<void(const HistoryEntry&)> onGoToCard;
