@@ -126,3 +126,37 @@ TEST(CardDocument, ChangedOnDiskOnlyForTheFileTheTableLastSaw) {
     WriteBytes(doc.FileName(), "x\r\n");
     EXPECT_FALSE(doc.ChangedOnDisk());
 }
+
+TEST(CardDocument, HoldsItsFileOnlyWhileTheTableIsThatFilesCards) {
+    TempDir dir;
+    const std::string file = dir.File("k.csv");
+    const std::string other = dir.File("tmp.csv");
+    WriteBytes(file, "Abel\r\n");
+    WriteBytes(other, "Bauer\r\n");
+    TCardDocument doc = NewDocument();
+    doc.SetFileName(file);
+    EXPECT_FALSE(doc.HoldsItsFile()); // a new table under an existing name
+
+    ASSERT_TRUE(doc.Load(file));
+    EXPECT_TRUE(doc.HoldsItsFile());
+    // Another spelling of the same file is still that file.
+    doc.SetFileName(dir.Path() + "/./k.csv");
+    EXPECT_TRUE(doc.HoldsItsFile());
+
+    // A transfer's cards in the table, the name kept.
+    ASSERT_TRUE(doc.Load(other));
+    EXPECT_FALSE(doc.HoldsItsFile());
+    ASSERT_TRUE(doc.Load(file));
+    // Named elsewhere, even for a moment, the table no longer counts as the file's.
+    doc.SetFileName(std::string());
+    doc.SetFileName(file);
+    EXPECT_FALSE(doc.HoldsItsFile());
+
+    // Written over whole it holds it again; after an append the file holds more.
+    doc.SetWriteMode(smOverwrite);
+    doc.Write();
+    EXPECT_TRUE(doc.HoldsItsFile());
+    doc.SetWriteMode(smAppend);
+    doc.Write();
+    EXPECT_FALSE(doc.HoldsItsFile());
+}

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -82,6 +83,22 @@ void CloseEditor(QLineEdit* editor) {
     QTest::keyClick(editor, Qt::Key_Escape);
 }
 
+// A click on the row header of a card, as the user selects whole cards.
+void ClickRowHeader(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QHeaderView* header = MainFrm->StringGrid1->verticalHeader();
+    const int y = header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(header->width() / 2, y));
+}
+
+QStringList Names() {
+    QStringList names;
+    for (int r = 1; r < MainFrm->Cards().RowCount(); ++r) {
+        names << QString::fromLatin1(Cell(0, r).c_str());
+    }
+    return names;
+}
+
 } // namespace
 
 class CardsTest : public QObject {
@@ -103,6 +120,8 @@ private slots:
     void pasteIsFiltered();
     void typedTextIsSavedWithEditorOpen();
     void insertAndDeletePositions();
+    void deleteSelectedCardsWithOneQuestion();
+    void copyAndPasteWholeCards();
     void sortByLocaleStableCurrentRowFollows();
     void sortWithoutNamedLocaleIsGerman();
 };
@@ -254,25 +273,45 @@ void CardsTest::saveExistingFileAppendOverwriteCancel() {
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(1, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
     // The loaded card of 25 fields is written with every column of the definition file.
-    const std::string table =
-        Card("Alt") + Commas().substr(24) + "\r\n" + "Neu" + Commas() + "\r\n";
+    const std::string loaded = Card("Alt") + Commas().substr(24) + "\r\n";
+    const std::string table = loaded + "Neu" + Commas() + "\r\n";
+    const int asked = TUeberschreibFrm::TimesShown();
 
-    // "Abbruch": nothing written, the changes stay unsaved.
-    DialogAnswers::QueueChoice(smCancel);
+    // The file the table came from is replaced without the question: appending the table to it
+    // would hold every card twice.
     MainFrm->Speichern1->trigger();
-    QCOMPARE(ReadBytes(file), old);
-    QCOMPARE(MainFrm->Document().WriteMode(), smCancel);
-    QVERIFY(MainFrm->Document().Changed());
+    QCOMPARE(ReadBytes(file), table);
+    QCOMPARE(TUeberschreibFrm::TimesShown(), asked);
+    QVERIFY(!MainFrm->Document().Changed());
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03 [k.csv]"));
 
-    // Append writes the loaded card a second time.
+    // Another existing file asks. "Abbruch": nothing written, the changes stay unsaved.
+    const std::string other = program.Dir().File("andere.csv");
+    WriteBytes(other, old);
+    QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(1, 0), QStringLiteral("Neu2"),
+                                          Qt::EditRole));
+    const std::string table2 = loaded + "Neu2" + Commas() + "\r\n";
+    DialogAnswers::QueueFile(Q(other));
+    DialogAnswers::QueueChoice(smCancel);
+    MainFrm->Speichernunter1->trigger();
+    QCOMPARE(ReadBytes(other), old);
+    QCOMPARE(MainFrm->Document().WriteMode(), smCancel);
+    QVERIFY(MainFrm->Document().Changed());
+
+    // "Speichern" into that file, which the table does not hold, asks as well: append.
     DialogAnswers::QueueChoice(smAppend);
     MainFrm->Speichern1->trigger();
-    QCOMPARE(ReadBytes(file), old + table);
+    QCOMPARE(ReadBytes(other), old + table2);
     QVERIFY(!MainFrm->Document().Changed());
 
+    // After an append the file holds more than the table, so the question comes again.
     DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
+    QCOMPARE(ReadBytes(other), table2);
+    QCOMPARE(TUeberschreibFrm::TimesShown(), asked + 3);
+    MainFrm->Speichern1->trigger();
+    QCOMPARE(TUeberschreibFrm::TimesShown(), asked + 3);
+    QCOMPARE(ReadBytes(other), table2);
     QCOMPARE(ReadBytes(file), table);
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(DialogAnswers::Pending(), 0);
@@ -318,25 +357,22 @@ void CardsTest::overwriteAfterAChangeOnDiskAsks() {
     // A colleague adds a card in the shared folder; "No" keeps it.
     const std::string theirs = mine + Card("Kollege") + "\r\n";
     WriteBytes(file, theirs);
-    DialogAnswers::QueueChoice(smOverwrite);
     DialogAnswers::QueueYesNo(false);
     MainFrm->Speichern1->trigger();
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{question});
     QCOMPARE(ReadBytes(file), theirs);
 
-    // Appending loses nothing and asks nothing.
-    DialogAnswers::QueueChoice(smAppend);
+    // The next save asks again while the file is still theirs; "Yes" overwrites.
+    DialogAnswers::QueueYesNo(true);
     MainFrm->Speichern1->trigger();
-    QVERIFY(DialogAnswers::TakeShown().isEmpty());
-    QCOMPARE(ReadBytes(file), theirs + saved);
+    QCOMPARE(DialogAnswers::TakeShown(), QStringList{question});
+    QCOMPARE(ReadBytes(file), saved);
 
-    // After our own save only a new change asks; "Yes" overwrites.
-    DialogAnswers::QueueChoice(smOverwrite);
+    // After our own save only a new change asks.
     MainFrm->Speichern1->trigger();
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(ReadBytes(file), saved);
     WriteBytes(file, theirs);
-    DialogAnswers::QueueChoice(smOverwrite);
     DialogAnswers::QueueYesNo(true);
     MainFrm->Speichern1->trigger();
     QCOMPARE(DialogAnswers::TakeShown(), QStringList{question});
@@ -425,7 +461,6 @@ void CardsTest::bigFileThroughTheWindow() {
     MainFrm->KarteikarteEinfgen1->trigger();
     DialogAnswers::QueueYesNo(true);
     MainFrm->KarteikarteLschen1->trigger();
-    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
     QCOMPARE(CountLines(file), 20000);
     QCOMPARE(ReadBytes(file).substr(0, 8), std::string("N100000,"));
@@ -441,7 +476,6 @@ void CardsTest::failedWriteKeepsTitleFlagAndFile() {
     QVERIFY(MainFrm->GridModel()->setData(MainFrm->GridModel()->index(0, 0), QStringLiteral("Neu"),
                                           Qt::EditRole));
     chmod(file.c_str(), 0444);
-    DialogAnswers::QueueChoice(smOverwrite);
     MainFrm->Speichern1->trigger();
     QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(file)});
@@ -592,6 +626,98 @@ void CardsTest::insertAndDeletePositions() {
     MainFrm->Neu1->trigger();
     QVERIFY(DialogAnswers::TakeShown().isEmpty());
     QCOMPARE(MainFrm->Cards().RowCount(), 2);
+}
+
+void CardsTest::deleteSelectedCardsWithOneQuestion() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    std::string data;
+    for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+        data += Card(name) + "\r\n";
+    }
+    WriteBytes(file, data);
+    Open(file);
+    // B, then D with Strg and on to F with Shift: four whole cards.
+    ClickRowHeader(2);
+    ClickRowHeader(4, Qt::ControlModifier);
+    ClickRowHeader(6, Qt::ShiftModifier);
+    DialogAnswers::QueueYesNo(false);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(
+        DialogAnswers::TakeShown(),
+        QStringList{QString::fromUtf8("?: Sollen die 4 Karteikarten wirklich gelöscht werden ?")});
+    QCOMPARE(Names().size(), 6);
+    DialogAnswers::QueueYesNo(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(Names(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
+    QCOMPARE(DialogAnswers::TakeShown().size(), 1);
+    // The card after the first deleted one is current and shown.
+    QCOMPARE(MainFrm->CurrentRow(), 2);
+    QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
+
+    // Strg+A selects every card.
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_A, Qt::ControlModifier);
+    DialogAnswers::QueueYesNo(false);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(
+        DialogAnswers::TakeShown(),
+        QStringList{QString::fromUtf8("?: Sollen die 2 Karteikarten wirklich gelöscht werden ?")});
+    // One whole card is asked about as the current card always was.
+    ClickRowHeader(1);
+    DialogAnswers::QueueYesNo(true);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(DialogAnswers::TakeShown(),
+             QStringList{QString::fromUtf8("?: Soll die Karteikarte wirklich gelöscht werden ?")});
+    QCOMPARE(Names(), QStringList{QStringLiteral("C")});
+}
+
+void CardsTest::copyAndPasteWholeCards() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("A") + "\r\n" + Card("B") + "\r\n" + Card("C") + "\r\n");
+    Open(file);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    // Whole cards go out as tab-separated lines of every column.
+    ClickRowHeader(1);
+    ClickRowHeader(3, Qt::ControlModifier);
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+    const auto line = [](const std::string& name) -> QString {
+        QString fields = Q(Card(name)).replace(QLatin1Char(','), QLatin1Char('\t'));
+        return fields + QString(MainFrm->Cards().ColCount() - 25, QLatin1Char('\t')) +
+               QStringLiteral("\r\n");
+    };
+    QCOMPARE(clipboard->text(), line("A") + line("C"));
+
+    // They come back as new cards after the current one, selected, and count as a change.
+    MainFrm->SetCurrentCell(0, 1);
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Names(), (QStringList{QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("C"),
+                                   QStringLiteral("B"), QStringLiteral("C")}));
+    QCOMPARE(Cell(24, 3), std::string("m24"));
+    QCOMPARE(MainFrm->CurrentRow(), 2);
+    QVERIFY(MainFrm->Document().Changed());
+    DialogAnswers::QueueYesNo(false);
+    MainFrm->KarteikarteLschen1->trigger();
+    QCOMPARE(
+        DialogAnswers::TakeShown(),
+        QStringList{QString::fromUtf8("?: Sollen die 2 Karteikarten wirklich gelöscht werden ?")});
+
+    // Spreadsheet lines are made to fit as typing would.
+    clipboard->setText(QString::fromUtf8("Ludwig-van-Beethoven-Straße 12\tHaupt-, Ecke Bahnstr.\t"
+                                         "Mönchengladbach-Rheydt\t\t180,5\n"));
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Cell(0, 3), std::string("Ludwig-van-Beethoven"));
+    QCOMPARE(Cell(1, 3), std::string("Haupt- Ecke Bahnstr."));
+    QCOMPARE(Cell(2, 3), std::string("M\xF6nchengladbach-"));
+    QCOMPARE(Cell(4, 3), std::string("180.5"));
+    QCOMPARE(Names().size(), 6);
+
+    // A single cell is copied as before, and a single value pasted on the grid adds no card.
+    MainFrm->SetCurrentCell(1, 1);
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("S"));
+    QTest::keyClick(MainFrm->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Names().size(), 6);
 }
 
 void CardsTest::sortByLocaleStableCurrentRowFollows() {

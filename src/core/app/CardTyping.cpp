@@ -95,6 +95,13 @@ bool AcceptsTypedKey(int col, std::string_view cellText, char32_t key) {
     return TrimmedLength(cellText) < static_cast<size_t>(TypingLimit(col));
 }
 
+int PastedByte(char32_t c) {
+    if (IsSeparator(c) || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+        return -1;
+    }
+    return CodePointToAnsi(c);
+}
+
 std::string FilterPastedText(int col, std::string_view remainingText, std::u32string_view pasted) {
     const size_t limit = static_cast<size_t>(TypingLimit(col));
     const size_t used = TrimmedLength(remainingText);
@@ -110,10 +117,7 @@ std::string FilterPastedText(int col, std::string_view remainingText, std::u32st
         if (IsFactColumn(col) && (c = FactColumnCharacter(col, c)) == 0) {
             continue;
         }
-        if (IsSeparator(c) || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
-            continue;
-        }
-        const int b = CodePointToAnsi(c);
+        const int b = PastedByte(c);
         if (b < 0) {
             continue;
         }

@@ -33,6 +33,10 @@ bool AcceptsTypedKey(int col, std::string_view cellText, char32_t key);
 // `key` only where FactColumnCharacter changes it.
 char32_t TypedKey(int col, std::string_view cellText, char32_t key);
 
+// The Windows-1252 byte of a pasted character, or -1 when no cell may take it: a separator, a
+// control character, or one the code page cannot hold.
+int PastedByte(char32_t c);
+
 // The part of a pasted text that typing would have let in, as Windows-1252 bytes: separators,
 // control characters and what the code page cannot hold are dropped, and the rest is cut so that
 // `remainingText` (the cell's text without the part the paste replaces) stays within the limit.

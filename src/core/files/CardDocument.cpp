@@ -3,6 +3,10 @@
 #include "core/files/CardDocument.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/Utf8Path.h"
+
+#include <filesystem>
+#include <system_error>
 
 #include <string_view>
 #include <utility>
@@ -20,7 +24,30 @@ CardTable CardsOf(std::string_view data, const CardTable& layout, const LoadProg
     return loaded;
 }
 
+// Whether two names are one file: the same text, or two spellings of one existing file.
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) {
+        return false;
+    }
+    if (a == b) {
+        return true;
+    }
+    std::error_code ec;
+    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), ec) && !ec;
+}
+
 } // namespace
+
+void TCardDocument::SetFileName(std::string fileName) {
+    if (!SameFile(fileName, heldFile_)) {
+        heldFile_.clear();
+    }
+    fileName_ = std::move(fileName);
+}
+
+bool TCardDocument::HoldsItsFile() const {
+    return SameFile(fileName_, heldFile_);
+}
 
 bool TCardDocument::Load(const std::string& fileName, const LoadHooks& hooks) {
     // Read before the table is touched: an unreadable file leaves the cards as they were.
@@ -39,7 +66,18 @@ bool TCardDocument::Load(const std::string& fileName, const LoadHooks& hooks) {
     } else {
         swap();
     }
+    heldFile_ = fileName;
     return true;
+}
+
+void TCardDocument::Write() {
+    WriteTo(fileName_);
+    // After an append the file holds more than the table.
+    if (writeMode_ == smOverwrite) {
+        heldFile_ = fileName_;
+    } else if (writeMode_ == smAppend) {
+        heldFile_.clear();
+    }
 }
 
 void TCardDocument::WriteTo(const std::string& fileName) const {

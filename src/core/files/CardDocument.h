@@ -34,7 +34,7 @@ public:
 
     // The card file the table belongs to; empty for a table in no file.
     const std::string& FileName() const { return fileName_; }
-    void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
+    void SetFileName(std::string fileName);
 
     // Whether the table holds changes that are in no file.
     bool Changed() const { return changed_; }
@@ -50,7 +50,7 @@ public:
     bool Load(const std::string& fileName, const LoadHooks& hooks = {});
 
     // Writes the cards to the document's file by the write mode. Throws EInOutError.
-    void Write() const { WriteTo(fileName_); }
+    void Write();
     // The same into another file; the document still belongs to its own.
     void WriteTo(const std::string& fileName) const;
 
@@ -59,10 +59,16 @@ public:
     // Whether the document's file was changed on disk by someone else since then.
     bool ChangedOnDisk() const { return onDisk_.ChangedOnDisk(fileName_); }
 
+    // Whether the table holds the document's file: it was loaded from it or written over it
+    // whole, and has not been replaced since. Writing it there again replaces the file; adding
+    // the table to it would hold every card twice.
+    bool HoldsItsFile() const;
+
 private:
     CardTable cards_;
     std::string fileName_;
     bool changed_ = false;
     TSaveMode writeMode_ = smAppend;
     KnownFile onDisk_;
+    std::string heldFile_; // the file whose cards the table holds, if any
 };

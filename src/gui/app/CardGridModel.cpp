@@ -4,6 +4,8 @@
 
 #include "platform/TextCodec.h"
 
+#include <iterator>
+
 CardGridModel::CardGridModel(CardTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
 
@@ -32,7 +34,8 @@ QVariant CardGridModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation == Qt::Horizontal) {
         return FromAnsi(table_.Cell(section, 0));
     }
-    return section + 1;
+    // The row header is only there to select whole cards.
+    return {};
 }
 
 Qt::ItemFlags CardGridModel::flags(const QModelIndex& index) const {
@@ -88,6 +91,34 @@ void CardGridModel::RemoveCardRow(int row) {
     auto& rows = table_.Rows();
     rows.erase(rows.begin() + row);
     endRemoveRows();
+}
+
+void CardGridModel::InsertCardRows(int row, std::vector<CardTable::Row> cards) {
+    if (row < 1 || row > table_.RowCount() || cards.empty()) {
+        return;
+    }
+    const int count = static_cast<int>(cards.size());
+    beginInsertRows(QModelIndex(), row - 1, row - 1 + count - 1);
+    auto& rows = table_.Rows();
+    rows.insert(rows.begin() + row, std::make_move_iterator(cards.begin()),
+                std::make_move_iterator(cards.end()));
+    endInsertRows();
+}
+
+void CardGridModel::RemoveCardRuns(const std::vector<RowRun>& runs) {
+    if (runs.empty()) {
+        return;
+    }
+    if (runs.size() == 1) {
+        const RowRun& run = runs.front();
+        beginRemoveRows(QModelIndex(), run.first - 1, run.first - 1 + run.count - 1);
+        RemoveRowRuns(table_, runs);
+        endRemoveRows();
+        return;
+    }
+    beginResetModel();
+    RemoveRowRuns(table_, runs);
+    endResetModel();
 }
 
 void CardGridModel::ReorderCardRows(const std::function<std::vector<int>()>& reorder) {

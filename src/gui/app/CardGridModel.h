@@ -4,6 +4,7 @@
 // The card grid's model: row 0 of the card table is the header, table rows 1 and on are the
 // model's rows 0 and on. Cells stay Windows-1252 bytes; they become QString only when shown.
 
+#include "core/app/CardRemoval.h"
 #include "core/files/CardTable.h"
 
 #include <QAbstractTableModel>
@@ -38,6 +39,11 @@ public:
     // its current card instead of being reset.
     void InsertCardRow(int row);
     void RemoveCardRow(int row);
+    // Inserts `cards` (rows of the table's column count) before table row `row`.
+    void InsertCardRows(int row, std::vector<CardTable::Row> cards);
+    // Removes the rows of `runs` (as CardRowRuns returns them). One run keeps the view's state;
+    // several reset the model once instead of announcing each run.
+    void RemoveCardRuns(const std::vector<RowRun>& runs);
     // Reorders the card rows by `reorder`, which returns every old row's new row number;
     // the current card and the selection follow their rows.
     void ReorderCardRows(const std::function<std::vector<int>()>& reorder);

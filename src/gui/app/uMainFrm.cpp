@@ -33,6 +33,9 @@ TMainFrm* MainFrm = nullptr;
 
 namespace {
 
+// A narrow row header without numbers: it is there to select whole cards.
+constexpr int kRowHeaderWidth = 14;
+
 // The picture of the first page: a boiler with its flue and the probe of the analyser.
 QPixmap MakePicture() {
     QPixmap pixmap(180, 130);
@@ -106,7 +109,7 @@ void TMainFrm::BuildWindow() {
     page1->setContentsMargins(0, 0, 0, 0);
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setFixedWidth(385);
+    StringGrid1->setFixedWidth(385 + kRowHeaderWidth);
     gridModel_ = new CardGridModel(Cards(), this);
     gridModel_->onEdit = [this](int col, int row, const QString& text, std::string& stored) {
         return StringGrid1SetEditText(col, row, text, stored);
@@ -114,8 +117,9 @@ void TMainFrm::BuildWindow() {
     StringGrid1->setModel(gridModel_);
     InstallCardEditor();
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    StringGrid1->verticalHeader()->setVisible(false);
+    // Whole cards are selected by their row header, with Shift and Strg, or all by Strg+A.
+    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    StringGrid1->verticalHeader()->setFixedWidth(kRowHeaderWidth);
     StringGrid1->verticalHeader()->setDefaultSectionSize(18);
     StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed |
@@ -419,7 +423,11 @@ void TMainFrm::SetCurrentCell(int col, int row) {
     if (row < 1 || row >= Cards().RowCount()) {
         return;
     }
-    StringGrid1->setCurrentIndex(gridModel_->index(row - 1, col));
+    const QModelIndex index = gridModel_->index(row - 1, col);
+    StringGrid1->setCurrentIndex(index);
+    // The view would follow Shift or Strg if held just now; a card chosen by the program stands
+    // alone.
+    StringGrid1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
 }
 
 void TMainFrm::ShowCard(int row) {
@@ -458,8 +466,12 @@ void TMainFrm::Beenden1Click() {
 }
 
 void TMainFrm::KarteikarteLschen1Click() {
-    if (AskYesNo(FromUtf8("Soll die Karteikarte wirklich gelöscht werden ?"),
-                 FromUtf8("Karteikarte löschen"))) {
-        DeleteCard();
+    const std::vector<int> rows = CardsToDelete();
+    const QString question = rows.size() > 1
+                                 ? FromUtf8("Sollen die %1 Karteikarten wirklich gelöscht werden ?")
+                                       .arg(static_cast<int>(rows.size()))
+                                 : FromUtf8("Soll die Karteikarte wirklich gelöscht werden ?");
+    if (AskYesNo(question, FromUtf8("Karteikarte löschen"))) {
+        DeleteCards(rows);
     }
 }

@@ -79,6 +79,9 @@ public:
     // nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();
+    // How to write the table into the document's existing file: over it when the table holds
+    // that file, otherwise as the file-exists question answers.
+    TSaveMode WriteModeForExistingFile();
     // Opens the named card file as "Öffnen..." does after its dialog.
     void OpenNamedCardFile(const std::string& fileName);
     // SaveDialog1 set up for a card file, preset with the current one when it exists.
@@ -91,6 +94,15 @@ public:
     // Card operations.
     void InsertCard();
     void DeleteCard();
+    // The cards "Karteikarte löschen" deletes: the whole cards selected, else the current one.
+    std::vector<int> CardsToDelete() const;
+    // Deletes the cards of these table rows at once.
+    void DeleteCards(const std::vector<int>& rows);
+    // Strg+C on the grid: the selected whole cards as lines; false when none is selected.
+    bool CopySelectedCards();
+    // Strg+V on the grid: card lines become new cards after the current one, selected. False
+    // for a text that is no card lines (a single value).
+    bool PasteCards(const QString& text);
     void ShowSearch();
     void StringGrid1SelectCell(int col, int row);
     // Sets `key` to 0 when the typed character may not enter the current cell, or to the

@@ -110,6 +110,14 @@ bool TMainFrm::WriteCardFile() {
     return true;
 }
 
+TSaveMode TMainFrm::WriteModeForExistingFile() {
+    // Adding the table to the file it holds would put every card into it twice.
+    if (document_.HoldsItsFile()) {
+        return smOverwrite;
+    }
+    return UeberschreibFrm->Ask();
+}
+
 QString TMainFrm::ChangedOnDiskQuestion(const std::string& fileName) {
     return QStringLiteral("Die Datei %1 wurde seit dem Öffnen oder letzten Speichern außerhalb "
                           "dieses Programms geändert, zum Beispiel an einem anderen Arbeitsplatz.\n"
@@ -175,7 +183,7 @@ void TMainFrm::SaveCardFile() {
         SaveCardFileAs();
         return;
     }
-    document_.SetWriteMode(UeberschreibFrm->Ask());
+    document_.SetWriteMode(WriteModeForExistingFile());
     const bool written = WriteCardFile();
     SetTitleWithName(document_.FileName());
     // After "Abbruch" the typed changes are still unsaved.
@@ -196,7 +204,7 @@ void TMainFrm::SaveCardFileAs() {
     const std::string previous = document_.FileName();
     document_.SetFileName(ToUtf8(SaveDialog1.FileName));
     if (FileExists(document_.FileName())) {
-        document_.SetWriteMode(UeberschreibFrm->Ask());
+        document_.SetWriteMode(WriteModeForExistingFile());
     } else {
         document_.SetWriteMode(smOverwrite);
     }

@@ -1,16 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Card operations of the main window: typing rules, insert, delete and sort.
+// Card operations of the main window: typing rules, insert, delete, copy, paste and sort.
 
+#include "core/app/CardClipboard.h"
+#include "core/app/CardRemoval.h"
 #include "core/app/CardSort.h"
 #include "core/app/CardTyping.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardCellEditor.h"
 #include "gui/app/CardGridModel.h"
+#include "gui/app/CardSelection.h"
+#include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
 #include "platform/LocaleCollation.h"
 #include "platform/TextCodec.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTableView>
 
 #include <algorithm>
@@ -22,6 +28,15 @@ void TMainFrm::InstallCardEditor() {
         return FromAnsi(FilterPastedText(col, ToAnsiLossy(remaining), pasted.toStdU32String()));
     };
     StringGrid1->setItemDelegate(delegate);
+
+    auto* keys = new CardGridKeys(StringGrid1);
+    keys->onCopy = [this] { return CopySelectedCards(); };
+    keys->onPaste = [this] {
+        bool pasted = false;
+        RunGuarded([&] { pasted = PasteCards(QGuiApplication::clipboard()->text()); });
+        return pasted;
+    };
+    StringGrid1->installEventFilter(keys);
 }
 
 void TMainFrm::StringGrid1KeyPress(char32_t& key) {
@@ -57,16 +72,58 @@ void TMainFrm::InsertCard() {
 }
 
 void TMainFrm::DeleteCard() {
+    DeleteCards({CurrentRow()});
+}
+
+std::vector<int> TMainFrm::CardsToDelete() const {
+    std::vector<int> rows = SelectedCardRows(*StringGrid1->selectionModel(), Cards().ColCount());
+    if (rows.empty() && CurrentRow() > 0) {
+        rows.push_back(CurrentRow());
+    }
+    return rows;
+}
+
+void TMainFrm::DeleteCards(const std::vector<int>& rows) {
     // The caption row is not a card.
-    if (Cards().RowCount() <= 1) {
+    const std::vector<RowRun> runs = CardRowRuns(rows, Cards().RowCount());
+    if (runs.empty()) {
         return;
     }
-    const int row = CurrentRow();
+    const int row = runs.front().first;
     const int col = std::max(0, StringGrid1->currentIndex().column());
-    gridModel_->RemoveCardRow(row);
+    gridModel_->RemoveCardRuns(runs);
     SetCurrentCell(col, std::min(row, Cards().RowCount() - 1));
     CopyCardToValueList(row);
     FillMeasurementView();
+}
+
+bool TMainFrm::CopySelectedCards() {
+    const std::vector<int> rows =
+        SelectedCardRows(*StringGrid1->selectionModel(), Cards().ColCount());
+    if (rows.empty()) {
+        return false; // the grid copies its current cell
+    }
+    QGuiApplication::clipboard()->setText(FromAnsi(CardLines(Cards(), rows)));
+    return true;
+}
+
+bool TMainFrm::PasteCards(const QString& text) {
+    const std::u32string pasted = text.toStdU32String();
+    if (!HoldsCardLines(pasted)) {
+        return false;
+    }
+    std::vector<CardTable::Row> cards = CardsFromLines(pasted, Cards().ColCount());
+    if (cards.empty()) {
+        return true;
+    }
+    const int below = CurrentRow() + 1;
+    const int count = static_cast<int>(cards.size());
+    gridModel_->InsertCardRows(below, std::move(cards));
+    document_.SetChanged(true);
+    SelectCardRows(*StringGrid1, below, count);
+    CopyCardToValueList(below);
+    FillMeasurementView();
+    return true;
 }
 
 void TMainFrm::SortCards(const std::vector<int>& keys) {
