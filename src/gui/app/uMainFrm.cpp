@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -106,7 +105,8 @@ void TMainFrm::BuildWindow() {
     page1->setContentsMargins(0, 0, 0, 0);
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setFixedWidth(385);
+    // Grows with the window; the picture beside it keeps its size.
+    StringGrid1->setMinimumWidth(385);
     gridModel_ = new CardGridModel(Cards(), this);
     gridModel_->onEdit = [this](int col, int row, const QString& text, std::string& stored) {
         return StringGrid1SetEditText(col, row, text, stored);
@@ -121,7 +121,7 @@ void TMainFrm::BuildWindow() {
     StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                  QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed);
-    page1->addWidget(StringGrid1);
+    page1->addWidget(StringGrid1, 1);
 
     auto* pictureFrame = new QWidget;
     pictureFrame->setFixedSize(193 + 31, 145 + 32);
@@ -134,7 +134,6 @@ void TMainFrm::BuildWindow() {
     right->addWidget(pictureFrame);
     right->addStretch(1);
     page1->addLayout(right);
-    page1->addStretch(1);
     PageControl1->addTab(TabSheet1, FromUtf8("       Übesicht Karteikarten      "));
 
     TabSheet2 = new QWidget;
@@ -210,6 +209,7 @@ void TMainFrm::BuildMenu() {
     MessbescheinigungenAlle1 = AddCommand(Datei1, "MessbescheinigungenAlle1",
                                           FromUtf8("Messbescheinigungen aller Karten drucken..."),
                                           &TMainFrm::MessbescheinigungenAlle1Click);
+    AddRecentCommands();
     Datei1->addSeparator()->setObjectName(QStringLiteral("N2"));
     Beenden1 = AddCommand(Datei1, "Beenden1", FromUtf8("&Beenden"), &TMainFrm::Beenden1Click);
 
@@ -303,9 +303,7 @@ void TMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
-        }
+        PlaceOnScreen();
         inFormShow_ = true;
         RunGuarded([this] { FormShow(); });
         inFormShow_ = false;
@@ -320,6 +318,7 @@ void TMainFrm::FormShow() {
     std::string cardFile = document_.FileName();
     RunGuarded([this, &cardFile] { LoadSettings(connection_, cardFile); });
     document_.SetFileName(cardFile);
+    ReadRecentFiles();
     if (!SetupGrids()) {
         return;
     }
@@ -332,7 +331,10 @@ void TMainFrm::FormHide() {
         return;
     }
     settingsSaved_ = true;
-    RunGuarded([this] { SaveSettings(connection_, document_.FileName()); });
+    RunGuarded([this] {
+        SaveSettings(connection_, document_.FileName());
+        SaveWindowPlacement();
+    });
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {

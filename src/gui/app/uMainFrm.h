@@ -10,6 +10,7 @@
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/MeasurementView.h"
+#include "core/files/RecentFiles.h"
 #include "gui/app/CardWindow.h"
 #include "gui/app/TFileDialog.h"
 
@@ -79,14 +80,22 @@ public:
     // nothing was written (no name, or "Abbruch").
     bool WriteCardFile();
     bool AskCardFileName();
-    // Opens the named card file as "Öffnen..." does after its dialog.
-    void OpenNamedCardFile(const std::string& fileName);
+    // Opens the named card file as "Öffnen..." does after its dialog; false when it did not.
+    bool OpenNamedCardFile(const std::string& fileName);
     // SaveDialog1 set up for a card file, preset with the current one when it exists.
     void PrepareCardSaveDialog();
     // The card file as it is on disk now: the table was just read from it or written to it.
     void RememberCardFileOnDisk();
     // The question before overwriting a card file that changed on disk since.
     static QString ChangedOnDiskQuestion(const std::string& fileName);
+
+    // The card files used last (uMainFrmRecent.cpp): one is put first when it was opened or
+    // saved under a new name, and the settings file is written when the list changes.
+    const RecentFiles& Recent() const { return recent_; }
+    void RememberRecentFile(const std::string& fileName);
+    // Opens a listed file as "Öffnen..." does; a file that is gone leaves the list.
+    void OpenRecentFile(const std::string& fileName);
+    QAction* RecentCommand(int place) const { return recentCommands_[static_cast<size_t>(place)]; }
 
     // Card operations.
     void InsertCard();
@@ -203,6 +212,14 @@ private:
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
+    void AddRecentCommands();
+    void ReadRecentFiles();
+    void ShowRecentFiles();
+    void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);
+    // The window's size and place: brought onto the screen at the start, kept at the end
+    // (uMainFrmPlacement.cpp).
+    void PlaceOnScreen();
+    void SaveWindowPlacement();
     void SetCaptions();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption,
                         void (TMainFrm::*handler)());
@@ -224,6 +241,9 @@ private:
     bool commandsEnabled_ = true;
     ConnectionSettings connection_;
     Waits waits_;
+    RecentFiles recent_;
+    std::vector<QAction*> recentCommands_;
+    QAction* recentSeparator_ = nullptr;
 };
 
 extern TMainFrm* MainFrm;
