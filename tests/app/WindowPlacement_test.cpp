@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/app/WindowPlacement.h"
 
-#include "core/files/IniFile.h"
-#include "support/TempDir.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,28 +25,8 @@ TEST(WindowPlacement, ClampIntoTheUsableAreaAtScaleTwo) {
     ExpectRect(ClampInto({-50, -50, 2000, 1200}, area), 0, 14, 683, 370);
     // Hanging over the right and bottom edges: moved back, size kept.
     ExpectRect(ClampInto({600, 300, 400, 200}, area), 283, 184, 400, 200);
-    // Left on a second screen that is gone: moved onto this one.
-    ExpectRect(ClampInto({1900, 900, 300, 200}, area), 383, 184, 300, 200);
     // Already inside: unchanged.
     ExpectRect(ClampInto({10, 20, 300, 200}, area), 10, 20, 300, 200);
     // A second screen to the left of the first, with negative coordinates.
     ExpectRect(ClampInto({-2000, 10, 500, 300}, {-960, 0, 960, 540}), -960, 10, 500, 300);
-}
-
-TEST(WindowPlacement, KeptInItsOwnSection) {
-    TempDir dir;
-    const std::string file = dir.File("fendro.ini");
-    WriteBytes(file, "[Main]\r\nFilename=C:\\k.csv\r\n");
-    WindowPlacement read;
-    EXPECT_FALSE(ReadWindowPlacement(IniFile(file), read));
-    {
-        IniFile ini(file);
-        WriteWindowPlacement(ini, {{-5, 30, 800, 600}, true});
-    }
-    EXPECT_EQ(ReadBytes(file),
-              "[Main]\r\nFilename=C:\\k.csv\r\n[Fenster]\r\nLinks=-5\r\nOben=30\r\n"
-              "Breite=800\r\nHoehe=600\r\nMaximiert=1\r\n");
-    ASSERT_TRUE(ReadWindowPlacement(IniFile(file), read));
-    ExpectRect(read.frame, -5, 30, 800, 600);
-    EXPECT_TRUE(read.maximised);
 }

@@ -92,7 +92,6 @@ void DesktopTest::recentFilesUnderDatei() {
     QCOMPARE(MainFrm->Document().FileName(), files[2]);
     QCOMPARE(MainFrm->Recent().Names(), (std::vector<std::string>{files[2], files[4], files[1]}));
     QCOMPARE(RecentPartOfTheMenu().size(), 5);
-    QCOMPARE(IniFile(program.SettingsFile()).ReadString("Zuletzt", "Datei4", "?"), std::string());
     QCOMPARE(IniFile(program.SettingsFile()).ReadString("Zuletzt", "Datei3", "?"), files[1]);
 }
 
