@@ -45,6 +45,9 @@ void TMainFrm::PlaceOnScreen() {
     }
     // Device-independent pixels on both sides: at a scale of 2 the area is half the pixels.
     const QRect area = screen->availableGeometry();
+    // On a very small area (a netbook at 200 %) the window may become smaller than it would be
+    // allowed to otherwise, rather than hang over the edges.
+    setMinimumSize(minimumSize().boundedTo(area.size() - frame));
     QPoint corner = area.center() - QRect(QPoint(), outer).center();
     if (stored) {
         corner = QPoint(placement.frame.x, placement.frame.y);
