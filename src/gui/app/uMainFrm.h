@@ -5,7 +5,8 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
+// uMainFrmRecent.cpp (card files used last) and uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -140,7 +141,8 @@ public:
     void Betrieb1Click();
     void InfoUeber1Click();
 
-    // The way to the device, read from the settings file at the start and written at the end.
+    // The way to the device, read from the settings file at the start and written by the
+    // connection dialog's OK and at the end.
     ConnectionSettings& Connection() { return connection_; }
 
     // Controls, named as in the window layout.
