@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         const int n = SplitLine(fields, ",", line);
         const CardTable::Row row(fields.begin(), fields.begin() + n);
         for (const FuelKind fuel : {FuelKind::Oil, FuelKind::Gas, FuelKind::Unknown}) {
-            const Assessment a = AssessCard(row, fuel);
+            const Assessment a = AssessCard(row, fuel, fuel == FuelKind::Gas ? 6 : 0);
             bool allKept = !a.checks.empty();
             for (const Check& check : a.checks) {
                 allKept = allKept &&
@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
                 FUZZ_CHECK(!CheckName(check.kind).empty());
                 FUZZ_CHECK(!OutcomeText(check.outcome).empty());
                 MeasuredText(check);
+                LossStatement(check);
                 LimitText(check);
                 if (check.outcome == Outcome::Kept) {
                     FUZZ_CHECK(check.measured.has_value());
