@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         const int n = SplitLine(fields, ",", line);
         const CardTable::Row row(fields.begin(), fields.begin() + n);
         for (const FuelKind fuel : {FuelKind::Oil, FuelKind::Gas, FuelKind::Unknown}) {
-            const Assessment a = AssessCard(row, fuel, fuel == FuelKind::Gas ? 6 : 0);
+            // Oil with an uncertainty, gas without one.
+            const Assessment a =
+                AssessCard(row, fuel, fuel == FuelKind::Oil ? std::optional<int>(6) : std::nullopt);
             bool allKept = !a.checks.empty();
             for (const Check& check : a.checks) {
                 allKept = allKept &&
