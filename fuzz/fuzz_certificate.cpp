@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         const int n = SplitLine(fields, ",", line);
         const CardTable::Row row(fields.begin(), fields.begin() + n);
         for (const FuelKind fuel : {FuelKind::Oil, FuelKind::Gas, FuelKind::Unknown}) {
-            const Assessment a = AssessCard(row, fuel);
+            // Oil with an uncertainty, gas without one.
+            const Assessment a =
+                AssessCard(row, fuel, fuel == FuelKind::Oil ? std::optional<int>(6) : std::nullopt);
             bool allKept = !a.checks.empty();
             for (const Check& check : a.checks) {
                 allKept = allKept &&
@@ -24,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
                 FUZZ_CHECK(!CheckName(check.kind).empty());
                 FUZZ_CHECK(!OutcomeText(check.outcome).empty());
                 MeasuredText(check);
+                LossStatement(check);
                 LimitText(check);
                 if (check.outcome == Outcome::Kept) {
                     FUZZ_CHECK(check.measured.has_value());

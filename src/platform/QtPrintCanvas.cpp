@@ -75,6 +75,7 @@ void QtPrintCanvas::BeginJob() {
     pixelsPerUnitY_ = dpi / kUnitsPerInch;
     fonts_.clear();
     font_ = nullptr;
+    bold_ = false;
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&device_)) {
         painter_.reset();
@@ -95,8 +96,8 @@ void QtPrintCanvas::EndJob() {
     }
 }
 
-const QtPrintCanvas::SizedFont& QtPrintCanvas::FontFor(int height) {
-    auto found = fonts_.find(height);
+const QtPrintCanvas::SizedFont& QtPrintCanvas::FontFor(int height, bool bold) {
+    auto found = fonts_.find({height, bold});
     if (found != fonts_.end()) {
         return found->second;
     }
@@ -109,6 +110,7 @@ const QtPrintCanvas::SizedFont& QtPrintCanvas::FontFor(int height) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setBold(bold);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(cell))));
     const double measured = QFontMetricsF(font, &device_).height();
     if (measured > 0) {
@@ -117,14 +119,20 @@ const QtPrintCanvas::SizedFont& QtPrintCanvas::FontFor(int height) {
     SizedFont sized;
     sized.font = font;
     sized.ascent = QFontMetricsF(font, &device_).ascent();
-    return fonts_.emplace(height, sized).first->second;
+    return fonts_.emplace(std::make_pair(height, bold), sized).first->second;
 }
 
 void QtPrintCanvas::SetFontHeight(int height) {
-    font_ = &FontFor(height);
+    fontHeight_ = height;
+    font_ = &FontFor(height, bold_);
     if (painter_) {
         painter_->setFont(font_->font);
     }
+}
+
+void QtPrintCanvas::SetBold(bool bold) {
+    bold_ = bold;
+    SetFontHeight(fontHeight_ > 0 ? fontHeight_ : PrintMetrics::kBodyFontHeight);
 }
 
 void QtPrintCanvas::SetPenWidth(int width) {

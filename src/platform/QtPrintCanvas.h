@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -34,6 +35,7 @@ public:
     void EndJob() override;
 
     void SetFontHeight(int height) override;
+    void SetBold(bool bold) override;
     void SetPenWidth(int width) override;
     int TextWidth(const std::string& text) override;
     void TextOut(int x, int y, const std::string& text) override;
@@ -45,7 +47,7 @@ private:
         QFont font;
         double ascent = 0;
     };
-    const SizedFont& FontFor(int height);
+    const SizedFont& FontFor(int height, bool bold);
     int Resolution() const;
     QString OutputFileName() const;
 
@@ -55,8 +57,10 @@ private:
     std::unique_ptr<QPainter> painter_;
     double pixelsPerUnitX_ = 1;
     double pixelsPerUnitY_ = 1;
-    std::map<int, SizedFont> fonts_;
+    std::map<std::pair<int, bool>, SizedFont> fonts_;
     const SizedFont* font_ = nullptr;
+    int fontHeight_ = 0;
+    bool bold_ = false;
     QPen pen_;
     QString pdfFileName_;
 };

@@ -60,7 +60,7 @@ TEST(CardClipboard, SpreadsheetLinesBecomeCardsByTheTypingRules) {
     EXPECT_EQ(cards[3][kColStreet], "\"5\" Rohr\"");
     // Fields beyond the columns go; a comma is a decimal point only in a number.
     EXPECT_EQ(CardsFromLines(U"a\tb\tc", 2), (std::vector<CardTable::Row>{{"a", "b"}}));
-    EXPECT_EQ(PastedField(kColNominalOutput, U"24,5 kW"), "24.5");
+    EXPECT_EQ(PastedField(kColNominalOutput, U"24,55 kW"), "24.5");
     EXPECT_EQ(PastedField(kColDate, U"12,03.24"), "1203.24");
 
     // A single value, also over several lines, is no card.

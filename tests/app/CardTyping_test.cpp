@@ -53,4 +53,9 @@ TEST(CardTyping, BoilerFactsTakeOnlyWhatTheyHold) {
     EXPECT_EQ(TypedKey(0, "", U'a'), U'a');
     EXPECT_EQ(FilterPastedText(25, "", U"24,5 kW"), "24.5");
     EXPECT_EQ(FilterPastedText(27, "", U"ja"), "J");
+    // The output holds one decimal at most, as the certificate reads it.
+    EXPECT_TRUE(AcceptsFactText(25, "24."));
+    EXPECT_TRUE(AcceptsFactText(25, "24.5  "));
+    EXPECT_FALSE(AcceptsFactText(25, "24.55"));
+    EXPECT_FALSE(AcceptsFactText(25, "24.5."));
 }

@@ -39,6 +39,11 @@ TEST(FactProposal, TheSameCustomersMostRecentEarlierCardWithFacts) {
                               "31.12.2023,23:59,,,,,,,,,,24.5,V,N,,\r\n");
     EXPECT_EQ(proposer.Result()->values[0], "24.5");
     EXPECT_EQ(proposer.Result()->values[1], "V");
+
+    // A card without a date names no card to propose from.
+    FactProposer undated(Row("Meier", "05.03.2024", ""));
+    undated.Consider(Row("Meier", "", "18.0"));
+    EXPECT_FALSE(undated.Result());
 }
 
 TEST(FactProposal, CardFolderPassesOverFilesItCannotUse) {

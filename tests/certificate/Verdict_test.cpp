@@ -42,13 +42,23 @@ const Check& Find(const Assessment& a, CheckKind kind) {
     throw std::runtime_error("check missing");
 }
 
-Outcome Loss(const std::string& output, const std::string& loss,
-             const std::string& standard = "N") {
+// The uncertainty in tenths; zero lets the loss alone decide, as at the output steps.
+Outcome Loss(const std::string& output, const std::string& loss, const std::string& standard = "N",
+             std::optional<int> uncertainty = 0) {
     CardSpec s;
     s.output = output;
     s.loss = loss;
     s.standard = standard;
-    return Find(AssessCard(Card(s), FuelKind::Gas), CheckKind::FlueGasLoss).outcome;
+    return Find(AssessCard(Card(s), FuelKind::Gas, uncertainty), CheckKind::FlueGasLoss).outcome;
+}
+
+bool Says(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines) {
+        if (line.find(part) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
 Check Soot(CardSpec s) {
@@ -67,8 +77,34 @@ TEST(Verdict, FlueGasLossAtTheOutputSteps) {
     EXPECT_EQ(Loss("50.1", "9.1"), Outcome::NotKept);
     EXPECT_EQ(Loss("3.9", "40.0"), Outcome::NoLimit);
     EXPECT_EQ(Loss("4.0", "11.1"), Outcome::NotKept);
-    // Compared as written, not rounded down in the operator's favour.
-    EXPECT_EQ(Loss("20", "11.01"), Outcome::NotKept);
+    // One decimal, rounded by DIN 1333 on the digits.
+    EXPECT_EQ(Loss("20", "11.04"), Outcome::Kept);
+    EXPECT_EQ(Loss("20", "11.05"), Outcome::NotKept);
+}
+
+TEST(Verdict, LossMinusUncertaintyAgainstTheLimit) {
+    // 20 kW: the limit is 11 %.
+    EXPECT_EQ(Loss("20", "11.4", "N", 5), Outcome::Kept);
+    EXPECT_EQ(Loss("20", "11.5", "N", 5), Outcome::Kept); // exactly the limit
+    EXPECT_EQ(Loss("20", "11.6", "N", 5), Outcome::NotKept);
+    // 11.35 is 11.4 by its digits; a double holds 11.3499... and would print 11.3.
+    EXPECT_EQ(Loss("20", "11.35", "N", 3), Outcome::NotKept);
+    EXPECT_EQ(RoundedTenths(" 11,05"), 111);
+    EXPECT_EQ(RoundedTenths("11.049"), 110);
+    EXPECT_EQ(RoundedTenths("-0.05"), -1); // away from zero
+
+    // Without an uncertainty only a loss at or below the limit is decided.
+    EXPECT_EQ(Loss("20", "11.0", "N", std::nullopt), Outcome::Kept);
+    CardSpec s;
+    s.output = "20";
+    s.standard = "N";
+    s.loss = "11.1";
+    const Assessment a = AssessCard(Card(s), FuelKind::Gas);
+    EXPECT_EQ(a.checks[0].outcome, Outcome::Undecided);
+    EXPECT_EQ(LossStatement(a.checks[0]), "11,1 % (Messunsicherheit nicht angegeben)");
+    EXPECT_TRUE(Says(NoteLines(a, "Erdgas"), "Abgasverlust: Messunsicherheit nicht angegeben"));
+    EXPECT_EQ(OverallText(a),
+              "Keine vollständige Beurteilung möglich: Abgasverlust nicht beurteilbar.");
 }
 
 TEST(Verdict, StandardBoilerPoint) {
@@ -135,13 +171,21 @@ TEST(Verdict, PressureJetOldBoilerException) {
     s.installed = "30.09.1988";
     s.area = "J";
     EXPECT_EQ(Soot(s).outcome, Outcome::Kept);
+    // Built up to 1.10.1988 anywhere, or up to 3.10.1990 in the accession area.
     s.installed = "01.10.1988";
-    EXPECT_EQ(Soot(s).outcome, Outcome::NotKept);
-    s.installed = "30.09.1988";
     s.area = "N";
+    EXPECT_EQ(Soot(s).outcome, Outcome::Kept);
+    s.installed = "02.10.1988";
     EXPECT_EQ(Soot(s).outcome, Outcome::NotKept);
     s.area = "";
     EXPECT_EQ(Soot(s).outcome, Outcome::Undecided);
+    s.area = "J";
+    s.installed = "03.10.1990";
+    EXPECT_EQ(Soot(s).outcome, Outcome::Kept);
+    EXPECT_TRUE(Says(NoteLines(AssessCard(Card(s), FuelKind::Oil), "Heizöl"),
+                     "im Beitrittsgebiet errichtet bis zum 3.10.1990"));
+    s.installed = "04.10.1990";
+    EXPECT_EQ(Soot(s).outcome, Outcome::NotKept);
     s.soot1 = "1";
     EXPECT_EQ(Soot(s).outcome, Outcome::Kept);
 }
@@ -187,6 +231,10 @@ TEST(Verdict, MissingValuesAreNeverAPass) {
     noOutput.output = "";
     EXPECT_EQ(OverallText(AssessCard(Card(noOutput), FuelKind::Oil)),
               "Keine Beurteilung möglich: die Nennwärmeleistung ist nicht bekannt.");
+    // Oil derivatives fail whatever the output.
+    noOutput.derivatives = "JA";
+    EXPECT_EQ(OverallText(AssessCard(Card(noOutput), FuelKind::Oil)),
+              "Die Grenzwerte der 1. BImSchV werden nicht eingehalten: Ölderivate (§ 7).");
 }
 
 TEST(Verdict, FuelPlacedByTheFuelTable) {
@@ -207,4 +255,6 @@ TEST(Verdict, FuelPlacedByTheFuelTable) {
     EXPECT_EQ(a.checks[0].outcome, Outcome::Kept);
     EXPECT_EQ(a.overall, OverallKind::Incomplete);
     EXPECT_NE(NoteLines(a, "Holz")[0].find("„Holz“ ist weder Heizöl noch Gas"), std::string::npos);
+    EXPECT_EQ(NoteLines(a, "")[0].find("Kein Brennstoff angegeben: nur der Abgasverlust"), 0u);
+    EXPECT_EQ(FuelText("", FuelKind::Unknown), "kein Brennstoff angegeben");
 }

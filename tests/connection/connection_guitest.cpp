@@ -250,6 +250,7 @@ void ConnectionTest::okStoresAndCancelLeavesEverything() {
     QCOMPARE(QString::fromStdString(Settings().DeviceType), QStringLiteral("COM"));
     QCOMPARE(Settings().ComPort, 1);
     QCOMPARE(Settings().BaudRate, 9600);
+    QVERIFY(!IniFile(program.SettingsFile()).ValueExists("Main", "COMPort"));
 
     ShowDialog();
     VerbFrm->ComboBox2->setCurrentIndex(1);
@@ -260,8 +261,7 @@ void ConnectionTest::okStoresAndCancelLeavesEverything() {
     QCOMPARE(Settings().ComPort, 3);
     QCOMPARE(Settings().BaudRate, 1200);
 
-    // The values live in memory until the program ends.
-    program.Close();
+    // OK writes them at once, not only when the program ends.
     IniFile ini(program.SettingsFile());
     QCOMPARE(ini.ReadInteger("Main", "COMPort", 0), 3);
     QCOMPARE(ini.ReadInteger("Main", "Baudrate", 0), 1200);

@@ -11,14 +11,17 @@
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/DialogAnswers.h"
+#include "gui/app/Forms.h"
 #include "gui/app/TFileDialog.h"
 #include "gui/app/uMainFrm.h"
 #include "gui/exchange/uTransferFrm.h"
 #include "gui/files/uUeberschreibFrm.h"
+#include "platform/TextCodec.h"
 #include "support/DeviceSimulator.h"
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
@@ -30,6 +33,8 @@
 
 #include <filesystem>
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -117,9 +122,18 @@ struct DuringTheCommand {
     }
 };
 
-bool IsEmptyFile(const std::string& name) {
-    const QFileInfo info(Q(name));
-    return info.isFile() && info.size() == 0;
+// The program's own temporary folder, which the test's folder holds.
+QString TempFolder(const ProgramUnderTest& program) {
+    return Q(program.Dir().File("fendro-" + std::to_string(::geteuid())));
+}
+
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// Once a flow is done its temporary files, which hold personal data, are gone.
+bool NoTempFilesLeft(const ProgramUnderTest& program) {
+    return TempCardFile.empty() && TempDeviceFile.empty() && FilesIn(TempFolder(program)).isEmpty();
 }
 
 } // namespace
@@ -129,7 +143,7 @@ class TransferFlowsTest : public QObject {
 private slots:
     void init();
     void serialRouteForEveryTypeButMmc();
-    void temporaryFilesStayOurs();
+    void temporaryFilesAreOursAndGo();
     void sendToTheDeviceConvertsUmlautsOnlyForXq();
     void receiveAppendsToTheTargetAndReloads();
     void failedReceiveSavesNothing();
@@ -167,33 +181,35 @@ void TransferFlowsTest::serialRouteForEveryTypeButMmc() {
         QVERIFY(MainFrm->Document().Changed());
         QCOMPARE(MainFrm->TitleText(), title);
         QCOMPARE(MainFrm->Document().WriteMode(), smOverwrite);
-        QVERIFY(IsEmptyFile(TempCardFile));
-        QVERIFY(IsEmptyFile(TempDeviceFile));
+        QVERIFY(NoTempFilesLeft(program));
         QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->PCzuMessgert1->isEnabled());
     }
     QCOMPARE(DialogAnswers::TakeShown(), QStringList());
 }
 
-void TransferFlowsTest::temporaryFilesStayOurs() {
+void TransferFlowsTest::temporaryFilesAreOursAndGo() {
     ProgramUnderTest program;
-    // Made with the windows, in the temporary folder (the test's folder here), private.
+    // Made with the windows, in a private folder of their own in the temporary folder.
+    const QString folder = TempFolder(program);
+    QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFile::Permissions());
     const std::string card = TempCardFile;
     const std::string device = TempDeviceFile;
+    const QString ours = QStringLiteral("fendro-%1-").arg(QCoreApplication::applicationPid());
     for (const std::string& name : {card, device}) {
         const QFileInfo info(Q(name));
         QVERIFY(info.isFile());
-        QCOMPARE(info.absolutePath(), QFileInfo(Q(program.Dir().Path())).absoluteFilePath());
+        QCOMPARE(info.absolutePath(), folder);
+        QVERIFY(info.fileName().startsWith(ours));
         QCOMPARE(info.suffix(), QStringLiteral("TMP"));
         QCOMPARE(info.permissions() &
                      (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::Permissions());
     }
-    QVERIFY(QFileInfo(Q(card)).fileName().startsWith(QStringLiteral("tmp")));
-    QVERIFY(QFileInfo(Q(device)).fileName().startsWith(QStringLiteral("raw")));
     QVERIFY(card != device);
 
-    // Someone puts a link in place of the card file: the flow takes a new name of its own and
-    // leaves the link's target alone.
+    // Someone puts a link in place of the card file: the flow takes a new name of its own,
+    // leaves the link and its target alone and deletes its own files when done.
     const std::string victim = program.Dir().File("victim.txt");
     WriteBytes(victim, "keep me");
     std::filesystem::remove(card);
@@ -202,9 +218,34 @@ void TransferFlowsTest::temporaryFilesStayOurs() {
     Settings().DeviceType = "COM";
     MainFrm->PCzuMessgert1->trigger();
     QCOMPARE(ReadBytes(victim), std::string("keep me"));
-    QVERIFY(TempCardFile != card);
-    QVERIFY(IsEmptyFile(TempCardFile));
-    QCOMPARE(TempDeviceFile, device);
+    QVERIFY(TempCardFile.empty() && TempDeviceFile.empty());
+    QCOMPARE(FilesIn(folder), QStringList{QFileInfo(Q(card)).fileName()});
+    std::filesystem::remove(card);
+
+    // A run killed before its end left files. At the next start only those of ours whose
+    // process is gone are deleted (no process has the highest number); a running copy's file
+    // and any other file stay.
+    const QString noProcess = Q(ReadBytes("/proc/sys/kernel/pid_max")).trimmed();
+    const QString gone = folder + QStringLiteral("/fendro-%1-tmpAbC123.TMP").arg(noProcess);
+    const QString running = folder + QStringLiteral("/fendro-%1-rawAbC123.TMP").arg(::getppid());
+    const QString other = folder + QStringLiteral("/fremd.TMP");
+    for (const QString& name : {gone, running, other}) {
+        WriteBytes(ToUtf8(name), Card("Abel", "Weg 1", "Ulm"));
+    }
+    program.Close();
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(program.Dir().Path()));
+    CreateForms();
+    if (tmpdir.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", tmpdir);
+    }
+    QVERIFY(!QFileInfo::exists(gone));
+    // The end of the program deletes the two files made at its start.
+    DestroyForms();
+    QCOMPARE(FilesIn(folder),
+             (QStringList{QFileInfo(running).fileName(), QStringLiteral("fremd.TMP")}));
 }
 
 void TransferFlowsTest::sendToTheDeviceConvertsUmlautsOnlyForXq() {
@@ -302,6 +343,7 @@ void TransferFlowsTest::receiveAppendsToTheTargetAndReloads() {
     QVERIFY(MainFrm->menuBar()->isEnabled());
     // The card file that was open is left alone.
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm") + Card("Bauer", "Weg 2", "Hof"));
+    QVERIFY(NoTempFilesLeft(program));
 }
 
 void TransferFlowsTest::failedReceiveSavesNothing() {
@@ -378,7 +420,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(Lines(), QStringList{QStringLiteral("Daten gespeichert")});
     QVERIFY(TransferFrm->isVisible());
     QCOMPARE(MainFrm->Document().FileName(), cards);
-    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(NoTempFilesLeft(program));
 
     // The name the device looks for is proposed again, not the one chosen last.
     DialogAnswers::QueueFile(QString());
@@ -428,7 +470,7 @@ void TransferFlowsTest::memoryCardRoundTrip() {
     QCOMPARE(Lines(), QStringList{QStringLiteral("Bearbeitung abgeschlossen")});
     QCOMPARE(MainFrm->PageControl1->currentWidget(), MainFrm->TabSheet1);
     QCOMPARE(MainFrm->ViewContents()[1][0], Cell(3, 1));
-    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(NoTempFilesLeft(program));
 }
 
 void TransferFlowsTest::memoryCardReceiveWithoutCardFile() {
@@ -560,7 +602,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     QCOMPARE(DialogAnswers::TakeShown(),
              QStringList{QStringLiteral("error: Unable to write to ") + Q(unreachable)});
     QCOMPARE(MainFrm->Document().FileName(), cards);
-    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(NoTempFilesLeft(program));
     QVERIFY(MainFrm->menuBar()->isEnabled() && MainFrm->StringGrid1->isEnabled());
 
     // A memory-card file that has gone by the time it is read.
@@ -570,7 +612,7 @@ void TransferFlowsTest::fileErrorRestoresTheCardFileName() {
     QCOMPARE(DialogAnswers::TakeShown().size(), 1);
     QCOMPARE(ReadBytes(cards), Card("Abel", "Weg 1", "Ulm"));
     QCOMPARE(MainFrm->Document().FileName(), std::string());
-    QVERIFY(IsEmptyFile(TempCardFile));
+    QVERIFY(NoTempFilesLeft(program));
     QVERIFY(MainFrm->menuBar()->isEnabled());
 }
 

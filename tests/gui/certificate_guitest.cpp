@@ -4,6 +4,7 @@
 // back into the card, and the page read back from the PDF with pdftotext.
 
 #include "core/files/AtomicFile.h"
+#include "core/files/CardColumns.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/DialogAnswers.h"
@@ -83,11 +84,13 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
     DialogAnswers::QueueForm(
         {true,
          {{QStringLiteral("Edit1"), QString::fromUtf8("Schornsteinfegerei Ruß")},
-          {QStringLiteral("Edit3"), QStringLiteral("89073 Ulm")}}});
+          {QStringLiteral("Edit3"), QStringLiteral("89073 Ulm")},
+          {QStringLiteral("Edit5"), QStringLiteral("0,6")}}});
     MainFrm->Betrieb1->trigger();
     std::string settings;
     QVERIFY(ReadWholeFile(program.SettingsFile(), settings));
     QVERIFY(settings.find("[Betrieb]\r\nName=Schornsteinfegerei Ru\xDF\r\n") != std::string::npos);
+    QVERIFY(settings.find("\r\nMessunsicherheitAbgasverlust=0.6\r\n") != std::string::npos);
 
     MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
@@ -116,6 +119,7 @@ void CertificateTest::dialogProposesWritesBackAndPrints() {
     QVERIFY(text.contains(QString::fromUtf8("10,5 kW")));
     QVERIFY(text.contains(QRegularExpression(
         QString::fromUtf8("Abgasverlust +11,0 % +höchstens 11 % +§ 10 Abs. 1 +eingehalten"))));
+    QVERIFY(text.contains(QString::fromUtf8("11,0 % (Messunsicherheit ± 0,6 Prozentpunkte)")));
     // Mean of 1, 2, 2 is 2; the old small vaporiser may have 3.
     QVERIFY(text.contains(
         QRegularExpression(QString::fromUtf8("Rußzahl +2 +höchstens 3 +§ ?7 +eingehalten"))));
@@ -129,18 +133,32 @@ void CertificateTest::wrongEntryIsRefusedAndNothingWritten() {
     LoadCards(program);
     MainFrm->Document().SetChanged(false);
     MainFrm->SetCurrentCell(0, 2);
-    DialogAnswers::QueueForm({true, {{QStringLiteral("Edit2"), QStringLiteral("31.02.1995")}}});
+    DialogAnswers::QueueForm({true, {{QStringLiteral("Edit2"), QStringLiteral("1.2.1995")}}});
     MainFrm->Messbescheinigung1->trigger();
-    const QStringList shown = DialogAnswers::TakeShown();
+    QStringList shown = DialogAnswers::TakeShown();
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains(QStringLiteral("TT.MM.JJJJ")), qPrintable(shown[0]));
+    // A day that does not exist is no fault of the form.
+    DialogAnswers::QueueForm({true, {{QStringLiteral("Edit2"), QStringLiteral("31.02.1995")}}});
+    MainFrm->Messbescheinigung1->trigger();
+    shown = DialogAnswers::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].contains(QStringLiteral("Den 31.02.1995 gibt es nicht")),
+             qPrintable(shown[0]));
     QVERIFY(MainFrm->Cards().Cell(28, 2).empty());
     QVERIFY(!MainFrm->Document().Changed());
 
-    // Huber's earlier card is in another card file of the same folder.
+    // Huber has no measurement date yet: no certificate, as the whole round leaves him out.
+    MainFrm->SetCurrentCell(0, 3);
+    MainFrm->Messbescheinigung1->trigger();
+    shown = DialogAnswers::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].contains(QStringLiteral("kein Messdatum")), qPrintable(shown[0]));
+
+    // Measured, his earlier card is in another card file of the same folder.
+    MainFrm->Cards().SetCell(kColDate, 3, "10.05.2025");
     WriteBytes(program.Dir().File("2023.CSV"), "HUBER,Gasse 3,Bonn,Erdgas,,,,,,,,,,,02.05.2023,"
                                                "08:00,,,,,,,,,,31.0,,J,,\r\n");
-    MainFrm->SetCurrentCell(0, 3);
     DialogAnswers::QueueForm({false, {}});
     MainFrm->Messbescheinigung1->trigger();
     QCOMPARE(DialogAnswers::FormShown().value(QStringLiteral("Edit1")), QStringLiteral("31.0"));
@@ -177,12 +195,23 @@ void CertificateTest::wholeRoundIntoOnePdfFromMenuAndTool() {
         text.contains(QRegularExpression(QStringLiteral("Abgasverlust +– +.* nicht gemessen"))));
     QVERIFY(!text.contains(QStringLiteral("werden eingehalten")));
 
-    p.start(tool, {QStringLiteral("certificate"),
-                   QString::fromStdString(MainFrm->Document().FileName()), QStringLiteral("--all"),
-                   out, QStringLiteral("--dta"), QString::fromStdString(BuiltDefinitionFile())});
+    // The uncertainty comes from the settings file, as the window's does.
+    WriteBytes(program.SettingsFile(), "[Betrieb]\r\nMessunsicherheitAbgasverlust=0.6\r\n");
+    const QString cards = QString::fromStdString(MainFrm->Document().FileName());
+    p.start(tool, {QStringLiteral("certificate"), cards, QStringLiteral("--all"), out,
+                   QStringLiteral("--dta"), QString::fromStdString(BuiltDefinitionFile()),
+                   QStringLiteral("--ini"), QString::fromStdString(program.SettingsFile())});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(PdfPages(out), 2);
+    QVERIFY(PdfText(out).contains(QString::fromUtf8("(Messunsicherheit ± 0,6 Prozentpunkte)")));
+
+    // A single card without a measurement date is refused, not printed as an empty certificate.
+    p.start(tool, {QStringLiteral("certificate"), cards, QStringLiteral("3"), out,
+                   QStringLiteral("--dta"), QString::fromStdString(BuiltDefinitionFile())});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("kein Messdatum")));
 }
 
 QTEST_MAIN(CertificateTest)

@@ -59,6 +59,7 @@ public:
     }
     void EndJob() override { calls.push_back("end"); }
     void SetFontHeight(int h) override { fontHeight_ = h; }
+    void SetBold(bool) override {}
     void SetPenWidth(int w) override { penWidth_ = w; }
     int TextWidth(const std::string& text) override { return 5 * static_cast<int>(text.size()); }
     void TextOut(int x, int y, const std::string& text) override {

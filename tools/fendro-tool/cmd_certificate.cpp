@@ -46,6 +46,10 @@ int CmdCertificate(const Args& args) {
                                "\" gibt es nicht: die Datei hat " + std::to_string(cards) +
                                " Karten");
             }
+            if (!HasMeasurementDate(table, number)) {
+                return Failure("Karte " + std::to_string(number) +
+                               " hat kein Messdatum: ohne Messung gibt es keine Messbescheinigung");
+            }
             rows.push_back(number);
         }
         // Without a settings file the fuel table has its first-start names and no sweep's
@@ -56,7 +60,7 @@ int CmdCertificate(const Args& args) {
             return Failure("Datei " + iniFile + " nicht gefunden");
         }
         const IniFile ini(iniFile);
-        const CertificateContext context{ReadSweepBusiness(ini), ReadFuelNames(ini)};
+        const CertificateContext context = ReadCertificateContext(ini);
         return PrintIntoPdf(parsed->positional[2], [&](PrintCanvas& canvas) {
             PrintCertificates(canvas, table, rows, context);
         });

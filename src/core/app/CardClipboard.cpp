@@ -121,7 +121,12 @@ bool HoldsCardLines(std::u32string_view text) {
 
 std::string PastedField(int col, std::u32string_view field) {
     if (TypingLimit(col) > 0) {
-        return FilterPastedText(col, {}, field);
+        std::string text = FilterPastedText(col, {}, field);
+        // Cut like a length limit: a second decimal of the output does not fit.
+        while (!AcceptsFactText(col, text)) {
+            text.pop_back();
+        }
+        return text;
     }
     std::string out;
     for (char32_t c : field) {

@@ -20,7 +20,8 @@ std::string CardLines(const CardTable& table, const std::vector<int>& rows);
 bool HoldsCardLines(std::u32string_view text);
 
 // A pasted field as it goes into column `col`, as Windows-1252 bytes: name, street, town and the
-// boiler facts as a paste into the cell would take it; in the measured values a decimal comma
+// boiler facts as a paste into the cell would take it, cut where it would not fit (the output
+// after its first decimal); in the measured values a decimal comma
 // of a number becomes a point, and separators, control characters and what the code page
 // cannot hold are dropped.
 std::string PastedField(int col, std::u32string_view field);

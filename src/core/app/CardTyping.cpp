@@ -55,6 +55,19 @@ char32_t FactColumnCharacter(int col, char32_t key) {
     }
 }
 
+bool AcceptsFactText(int col, std::string_view text) {
+    if (col != kColNominalOutput) {
+        return true;
+    }
+    const std::string_view typed = text.substr(0, TrimmedLength(text));
+    const size_t point = typed.find('.');
+    if (point == std::string_view::npos) {
+        return true;
+    }
+    const std::string_view decimals = typed.substr(point + 1);
+    return decimals.size() <= 1 && decimals.find('.') == std::string_view::npos;
+}
+
 size_t TrimmedLength(std::string_view text) {
     size_t n = text.size();
     while (n > 0 && text[n - 1] == ' ') {

@@ -19,6 +19,11 @@ int TypingLimit(int col);
 // points for the date, V or Z for the burner, J or N for the others (small letters go up).
 char32_t FactColumnCharacter(int col, char32_t key);
 
+// Whether a fact column may hold the whole `text` as it is being typed: the nominal output
+// takes at most one decimal, as the certificate reads it ("24." is on its way, "24.55" is not).
+// The other columns are held by their characters and limits alone.
+bool AcceptsFactText(int col, std::string_view text);
+
 // The length of `text` without its trailing blanks.
 size_t TrimmedLength(std::string_view text);
 

@@ -9,6 +9,8 @@
 #include "core/files/Trimmed.h"
 #include "core/printing/PrintLayout.h"
 
+#include <algorithm>
+
 const char* const kCertificateTitle = "Messbescheinigung";
 
 namespace {
@@ -109,21 +111,41 @@ private:
     int y_ = 100;
 };
 
-std::vector<std::pair<std::string, std::string>> MeasuredValues(const CardTable& table, int row) {
+bool IsSootColumn(int col) {
+    return col == kColSoot[0] || col == kColSoot[1] || col == kColSoot[2];
+}
+
+// Every value of the card with its caption and unit. The soot readings come in their order, named
+// as the page names them; gas has neither soot nor oil derivatives. The loss stands apart.
+std::vector<std::pair<std::string, std::string>> MeasuredValues(const CardTable& table, int row,
+                                                                FuelKind fuel) {
     std::vector<std::pair<std::string, std::string>> pairs;
+    const auto shown = [](std::string value, const std::string& unit) {
+        if (value.empty()) {
+            return std::string("–");
+        }
+        return unit.empty() || value == "---" ? value : value + " " + unit;
+    };
     for (int col = kColFuel + 1; col < table.ColCount(); ++col) {
         const bool fact = col >= kColNominalOutput && col < kColNominalOutput + kPlantFactColumns;
-        if (col == kColDate || col == kColTime || fact) {
+        if (col == kColDate || col == kColTime || col == kColFlueGasLoss || fact) {
+            continue;
+        }
+        const bool oilOnly = col == kColOilDerivatives || IsSootColumn(col);
+        if (fuel == FuelKind::Gas && oilOnly) {
+            continue;
+        }
+        if (IsSootColumn(col)) {
+            if (col == std::min({kColSoot[0], kColSoot[1], kColSoot[2]})) {
+                for (int i = 0; i < 3; ++i) {
+                    pairs.emplace_back("Rußzahl " + std::to_string(i + 1),
+                                       shown(CellForReader(table.Cell(kColSoot[i], row)), ""));
+                }
+            }
             continue;
         }
         const auto [label, unit] = CaptionAndUnit(AnsiToUtf8(table.Cell(col, 0)));
-        std::string value = CellForReader(table.Cell(col, row));
-        if (value.empty()) {
-            value = "–";
-        } else if (!unit.empty() && value != "---") {
-            value += " " + unit;
-        }
-        pairs.emplace_back(label, value);
+        pairs.emplace_back(label, shown(CellForReader(table.Cell(col, row)), unit));
     }
     return pairs;
 }
@@ -143,9 +165,12 @@ void DrawChecks(PageWriter& w, const Assessment& a) {
     for (const Check& check : a.checks) {
         const std::string cells[5] = {CheckName(check.kind), MeasuredText(check), LimitText(check),
                                       ParagraphText(check.paragraph), OutcomeText(check.outcome)};
+        // A failed check must not be overlooked.
+        c.SetBold(check.outcome == Outcome::NotKept);
         for (int i = 0; i < 5; ++i) {
             w.Text(x[i], cells[i]);
         }
+        c.SetBold(false);
         w.Skip(kLine);
     }
 }
@@ -182,21 +207,28 @@ void DrawPage(PageWriter& w, const CardTable& table, int row, const CertificateC
              {"Straße", AnsiToUtf8(Trimmed(table.Cell(1, row)))},
              {"Uhrzeit", time.empty() ? "–" : AnsiToUtf8(time) + " Uhr"},
              {"Ort", AnsiToUtf8(Trimmed(table.Cell(2, row)))},
-             {"Brennstoff", (fuel.empty() ? "–" : fuel) + " (" + FuelKindText(kind) + ")"}},
+             {"Brennstoff", FuelText(fuel, kind)}},
             300);
 
-    const Assessment a = AssessCard(card, kind);
+    const Assessment a = AssessCard(card, kind, ctx.lossUncertaintyTenths);
     w.Heading("Angaben zur Anlage");
     w.Pairs({{"Nennwärmeleistung", NominalOutputText(a.facts)},
              {"Brennerart", BurnerText(a.facts.burner)},
              {"Standardheizkessel", AnswerText(a.facts.standardBoiler)},
-             {"Errichtet am", DayText(a.facts.installed)},
-             {"Beitrittsgebiet vor 3.10.1990", AnswerText(a.facts.accessionArea)}},
+             {"Errichtet am", DayText(a.facts.installed)}},
             480);
+    // Alone on its line, so its long label may reach into the right half.
+    w.Pairs({{"Im Beitrittsgebiet bis zum 3.10.1990 errichtet", AnswerText(a.facts.accessionArea)}},
+            780);
 
     w.Heading("Messwerte");
     c.SetFontHeight(kSmallFont);
-    w.Pairs(MeasuredValues(table, row), 420);
+    w.Pairs(MeasuredValues(table, row, kind), 420);
+    if (kColFlueGasLoss < table.ColCount()) {
+        // A line of its own: the loss with its uncertainty is wider than half the page.
+        const std::string label = CaptionAndUnit(AnsiToUtf8(table.Cell(kColFlueGasLoss, 0))).first;
+        w.Pairs({{label, LossStatement(a.checks[0])}}, 420);
+    }
     c.SetFontHeight(kBodyFont);
 
     w.Heading("Beurteilung nach der 1. BImSchV");
@@ -215,10 +247,18 @@ void DrawPage(PageWriter& w, const CardTable& table, int row, const CertificateC
 
 } // namespace
 
+CertificateContext ReadCertificateContext(const IniFile& ini) {
+    return CertificateContext{ReadSweepBusiness(ini), ReadFuelNames(ini), ReadLossUncertainty(ini)};
+}
+
+bool HasMeasurementDate(const CardTable& table, int row) {
+    return !Trimmed(table.Cell(kColDate, row)).empty();
+}
+
 std::vector<int> MeasuredRows(const CardTable& table) {
     std::vector<int> rows;
     for (int r = 1; r < table.RowCount(); ++r) {
-        if (!Trimmed(table.Cell(kColDate, r)).empty()) {
+        if (HasMeasurementDate(table, r)) {
             rows.push_back(r);
         }
     }

@@ -8,20 +8,29 @@
 #include "core/certificate/SweepBusiness.h"
 #include "core/printing/PrintCanvas.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class CardTable;
+class IniFile;
 
 struct CertificateContext {
     SweepBusiness business;             // Windows-1252, from [Betrieb]
     std::vector<std::string> fuelNames; // Windows-1252, entries 0 to 15 of the fuel table
+    std::optional<int> lossUncertaintyTenths;
 };
+
+// What the certificates take from the settings file.
+CertificateContext ReadCertificateContext(const IniFile& ini);
 
 // The title of the print job and of every page, UTF-8.
 extern const char* const kCertificateTitle;
 
-// The card rows that have a measurement date (column 14 not blank).
+// Whether a card has a measurement date (column 14 not blank); only such a card gets a
+// certificate.
+bool HasMeasurementDate(const CardTable& table, int row);
+// The card rows that have one.
 std::vector<int> MeasuredRows(const CardTable& table);
 
 // Prints the certificates of `rows` as one job, one page each. Throws EPrinter when there is no

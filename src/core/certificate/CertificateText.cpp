@@ -4,7 +4,6 @@
 
 #include "core/files/Ansi.h"
 
-#include <cmath>
 #include <cstdio>
 
 std::string CheckName(CheckKind kind) {
@@ -63,17 +62,6 @@ std::string GermanNumber(double value, int decimals) {
 
 namespace {
 
-// One decimal unless the card holds more; the loss is shown as it is compared.
-std::string LossNumber(double value) {
-    for (int decimals = 1; decimals < 6; ++decimals) {
-        const double scaled = value * std::pow(10.0, decimals);
-        if (std::fabs(scaled - std::round(scaled)) < 1e-6) {
-            return GermanNumber(value, decimals);
-        }
-    }
-    return GermanNumber(value, 6);
-}
-
 std::string Joined(const std::vector<std::string>& parts) {
     std::string out;
     for (size_t i = 0; i < parts.size(); ++i) {
@@ -90,13 +78,23 @@ std::string MeasuredText(const Check& check) {
     }
     switch (check.kind) {
     case CheckKind::FlueGasLoss:
-        return LossNumber(*check.measured) + " %";
+        return GermanNumber(*check.measured, 1) + " %";
     case CheckKind::SootNumber:
         return GermanNumber(*check.measured, 0);
     case CheckKind::OilDerivatives:
         return *check.measured > 0 ? "vorhanden" : "keine";
     }
     return {};
+}
+
+std::string LossStatement(const Check& check) {
+    if (check.kind != CheckKind::FlueGasLoss || !check.measured) {
+        return MeasuredText(check);
+    }
+    return MeasuredText(check) + " (Messunsicherheit " +
+           (check.uncertainty ? "± " + GermanNumber(*check.uncertainty, 1) + " Prozentpunkte"
+                              : std::string("nicht angegeben")) +
+           ")";
 }
 
 std::string LimitText(const Check& check) {
@@ -151,9 +149,11 @@ std::string OverallText(const Assessment& a) {
 std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelName) {
     std::vector<std::string> lines;
     if (a.fuel == FuelKind::Unknown) {
-        lines.push_back("Der Brennstoff „" + std::string(fuelName) +
-                        "“ ist weder Heizöl noch Gas zuzuordnen: nur der Abgasverlust wird "
-                        "geprüft, Rußzahl und Ölderivate nicht.");
+        const std::string what = fuelName.empty() ? std::string("Kein Brennstoff angegeben")
+                                                  : "Der Brennstoff „" + std::string(fuelName) +
+                                                        "“ ist weder Heizöl noch Gas zuzuordnen";
+        lines.push_back(what + ": nur der Abgasverlust wird geprüft, Rußzahl und Ölderivate "
+                               "nicht.");
     }
     for (const Check& c : a.checks) {
         if (c.kind == CheckKind::SootNumber && !c.sootReadings.empty()) {
@@ -174,18 +174,32 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
             if (loss) {
                 lines.push_back("Abgasverlust: ein Prozentpunkt mehr für einen "
                                 "Standardheizkessel (§ 10 Abs. 1 Satz 2).");
+            } else if (c.paragraph == Paragraph::Par7) {
+                lines.push_back("Rußzahl: Grenzwert für Kessel bis 11 kW, errichtet vor dem "
+                                "1.11.1996 (§ 7 Satz 2).");
             } else {
-                lines.push_back(c.paragraph == Paragraph::Par7
-                                    ? "Rußzahl: Grenzwert für Kessel bis 11 kW, errichtet vor "
-                                      "dem 1.11.1996."
-                                    : "Rußzahl: Grenzwert für Kessel, errichtet vor dem "
-                                      "1.10.1988 im Beitrittsgebiet.");
+                const bool early =
+                    a.facts.installed && a.facts.installed->Key() <= kPressureJetLastDay.Key();
+                lines.push_back(early ? "Rußzahl: Grenzwert für Kessel, errichtet bis zum "
+                                        "1.10.1988 (§ 8 Satz 2)."
+                                      : "Rußzahl: Grenzwert für Kessel, im Beitrittsgebiet "
+                                        "errichtet bis zum 3.10.1990 (§ 8 Satz 2).");
             }
         } else if (c.relaxedLimit) {
             // The missing fact does not matter: the value fails even the relaxed limit.
             lines.push_back(loss ? "Abgasverlust: auch mit dem Prozentpunkt für einen "
                                    "Standardheizkessel überschritten."
                                  : "Rußzahl: auch über dem Grenzwert für Altanlagen.");
+        }
+        if (loss && c.measured && c.uncertainty && c.limit && *c.measured > *c.limit) {
+            lines.push_back("Abgasverlust: " + GermanNumber(*c.measured, 1) +
+                            " % abzüglich der Messunsicherheit von " +
+                            GermanNumber(*c.uncertainty, 1) + " Prozentpunkten ergibt " +
+                            GermanNumber(*c.measured - *c.uncertainty, 1) + " %.");
+        }
+        if (c.uncertaintyMissing) {
+            lines.push_back("Abgasverlust: Messunsicherheit nicht angegeben; über dem Grenzwert "
+                            "ist ohne sie nicht zu beurteilen, ob er eingehalten ist.");
         }
         if (c.outcome != Outcome::Undecided) {
             continue;
@@ -195,7 +209,7 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
         if (!f.nominalOutputKw && (loss || f.burner == BurnerKind::Vaporising)) {
             missing.push_back("Nennwärmeleistung");
         }
-        if (loss && f.nominalOutputKw) {
+        if (loss && f.nominalOutputKw && f.standardBoiler == Answer::Unknown) {
             missing.push_back("Standardheizkessel");
         }
         if (!loss && f.burner == BurnerKind::Unknown) {
@@ -207,11 +221,14 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
         if (!loss && f.burner == BurnerKind::PressureJet && f.accessionArea == Answer::Unknown) {
             missing.push_back("Beitrittsgebiet");
         }
-        lines.push_back(CheckName(c.kind) +
-                        ": zur Beurteilung fehlt die Angabe: " + Joined(missing) + ".");
+        if (!missing.empty()) {
+            lines.push_back(CheckName(c.kind) +
+                            ": zur Beurteilung fehlt die Angabe: " + Joined(missing) + ".");
+        }
     }
-    lines.push_back("Der Abgasverlust wird so verglichen, wie er gedruckt ist: mit einer "
-                    "Nachkommastelle, ohne Rundung.");
+    lines.push_back("Der Abgasverlust ist auf eine Nachkommastelle gerundet (DIN 1333) und "
+                    "eingehalten, wenn er abzüglich der Messunsicherheit den Grenzwert nicht "
+                    "überschreitet (Anlage 2 Nr. 2.3).");
     lines.push_back(
         "CO ist wie gemessen und unverdünnt angegeben; dafür gilt hier kein Grenzwert.");
     return lines;
@@ -251,6 +268,13 @@ std::string DayText(const std::optional<Day>& day) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", day->day, day->month, day->year);
     return buffer;
+}
+
+std::string FuelText(std::string_view fuelName, FuelKind kind) {
+    if (fuelName.empty()) {
+        return "kein Brennstoff angegeben";
+    }
+    return std::string(fuelName) + " (" + FuelKindText(kind) + ")";
 }
 
 std::string FuelKindText(FuelKind kind) {

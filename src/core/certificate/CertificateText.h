@@ -15,6 +15,9 @@ std::string CheckName(CheckKind kind);
 std::string ParagraphText(Paragraph paragraph);
 std::string OutcomeText(Outcome outcome);
 std::string MeasuredText(const Check& check);
+// The loss as the measured values state it, with its uncertainty: "11,4 % (Messunsicherheit
+// ± 0,6 Prozentpunkte)"; other checks as MeasuredText.
+std::string LossStatement(const Check& check);
 std::string LimitText(const Check& check);
 
 // The overall result, one sentence.
@@ -29,6 +32,8 @@ std::string BurnerText(BurnerKind burner);
 std::string AnswerText(Answer answer);
 std::string DayText(const std::optional<Day>& day);
 std::string FuelKindText(FuelKind kind);
+// The card's fuel (UTF-8, trimmed) with its kind, or that none is given.
+std::string FuelText(std::string_view fuelName, FuelKind kind);
 
 // A number with a decimal comma and `decimals` places.
 std::string GermanNumber(double value, int decimals);

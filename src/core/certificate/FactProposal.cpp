@@ -50,8 +50,10 @@ void FactProposer::Consider(const CardTable::Row& candidate) {
     if (!HasAnyFact(candidate) || !IsCustomer(candidate, customer_)) {
         return;
     }
+    // A card without a readable date was not measured before anything, and the dialog could
+    // not say which card it proposes from.
     const long long moment = MeasurementMoment(candidate);
-    if (moment >= before_ || moment <= bestMoment_) {
+    if (moment <= 0 || moment >= before_ || moment <= bestMoment_) {
         return;
     }
     bestMoment_ = moment;

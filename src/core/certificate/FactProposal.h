@@ -28,7 +28,7 @@ public:
     explicit FactProposer(const CardTable::Row& card);
 
     // A card of the open table or of a file; cards of other customers, cards without facts and
-    // cards not measured before the card are passed over.
+    // cards not measured before the card (or without a readable date) are passed over.
     void Consider(const CardTable::Row& candidate);
     // Every card of a card file's bytes.
     void ConsiderCardFile(std::string_view data);

@@ -6,6 +6,7 @@
 // Windows-1252 like every other value of the settings file.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,14 @@ using SweepBusiness = std::array<std::string, kBusinessLines>; // name, street, 
 
 SweepBusiness ReadSweepBusiness(const IniFile& ini);
 void WriteSweepBusiness(IniFile& ini, const SweepBusiness& business);
+
+// The uncertainty of the analyser's flue-gas loss in tenths of a percentage point, kept in
+// [Betrieb] with a point as its decimal sign; nothing when it is not set or not readable.
+extern const char* const kLossUncertaintyKey;
+std::optional<int> ReadLossUncertainty(const IniFile& ini);
+void WriteLossUncertainty(IniFile& ini, std::optional<int> tenths);
+// "0.6" for 6; empty for nothing.
+std::string TenthsText(std::optional<int> tenths);
 
 // The names of the fuel table entries 0 to 15; where the settings file has none, the names the
 // program writes on its first start.

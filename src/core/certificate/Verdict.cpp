@@ -88,16 +88,20 @@ void Decide(Check& check, long long measured, long long strict, long long relaxe
     check.outcome = Outcome::Undecided;
 }
 
-Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts) {
+Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts,
+                std::optional<int> uncertaintyTenths) {
     Check check{CheckKind::FlueGasLoss, Paragraph::Par10Abs1};
     // Without an oxygen reading (the device writes 0.0) or with air alone (21 %), the loss on
     // the card is not a measurement of the flue gas.
     const std::optional<long long> o2 = ParseMicro(CellAt(row, kColO2));
-    const std::optional<long long> loss = ParseMicro(CellAt(row, kColFlueGasLoss));
+    const std::optional<long long> loss = RoundedTenths(CellAt(row, kColFlueGasLoss));
     if (!o2 || *o2 <= 0 || *o2 >= 21 * kMicro || !loss) {
         return check;
     }
-    check.measured = static_cast<double>(*loss) / kMicro;
+    check.measured = static_cast<double>(*loss) / 10;
+    if (uncertaintyTenths) {
+        check.uncertainty = static_cast<double>(*uncertaintyTenths) / 10;
+    }
     if (!facts.nominalOutputKw) {
         check.outcome = Outcome::Undecided;
         return check;
@@ -108,14 +112,29 @@ Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts) {
         return check;
     }
     const long long strict = static_cast<long long>(*base) * kMicro;
-    Decide(check, *loss, strict, strict + kMicro, facts.standardBoiler);
+    const long long measured = *loss * (kMicro / 10);
+    if (uncertaintyTenths) {
+        Decide(check, measured - *uncertaintyTenths * (kMicro / 10), strict, strict + kMicro,
+               facts.standardBoiler);
+        return check;
+    }
+    Decide(check, measured, strict, strict + kMicro, facts.standardBoiler);
+    // Above the limit only the uncertainty can tell whether the boiler keeps it.
+    if (check.outcome == Outcome::NotKept || check.outcome == Outcome::Undecided) {
+        check.uncertaintyMissing = true;
+        if (check.outcome == Outcome::NotKept && check.relaxation != Answer::Yes) {
+            check.limit = static_cast<double>(strict) / kMicro;
+            check.relaxedLimit = false;
+        }
+        check.outcome = Outcome::Undecided;
+    }
     return check;
 }
 
-// Whether the old-boiler soot limit applies.
+// Whether the old-boiler soot limit applies: a small vaporiser built before 1.11.1996; a
+// pressure-jet burner built up to 1.10.1988, or in the accession area up to 3.10.1990.
 Answer OldBoilerException(const BoilerFacts& facts) {
     const Day kVaporisingCutOff{1996, 11, 1};
-    const Day kPressureJetCutOff{1988, 10, 1};
     if (facts.burner == BurnerKind::Vaporising) {
         if (facts.nominalOutputKw && *facts.nominalOutputKw > 11.0) {
             return Answer::No;
@@ -125,11 +144,16 @@ Answer OldBoilerException(const BoilerFacts& facts) {
         }
         return facts.nominalOutputKw && facts.installed ? Answer::Yes : Answer::Unknown;
     }
-    if ((facts.installed && facts.installed->Key() >= kPressureJetCutOff.Key()) ||
-        facts.accessionArea == Answer::No) {
+    if (!facts.installed) {
+        return Answer::Unknown;
+    }
+    if (facts.installed->Key() <= kPressureJetLastDay.Key()) {
+        return Answer::Yes;
+    }
+    if (facts.installed->Key() > kAccessionAreaLastDay.Key()) {
         return Answer::No;
     }
-    return facts.installed && facts.accessionArea == Answer::Yes ? Answer::Yes : Answer::Unknown;
+    return facts.accessionArea;
 }
 
 Paragraph OilParagraph(BurnerKind burner) {
@@ -182,6 +206,40 @@ Check DerivativesCheck(const CardTable::Row& row, const BoilerFacts& facts) {
 
 } // namespace
 
+std::optional<long long> RoundedTenths(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
+        negative = t[i] == '-';
+        ++i;
+    }
+    long long whole = 0;
+    size_t digits = 0;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digits) {
+        if (digits >= 9) {
+            return std::nullopt;
+        }
+        whole = whole * 10 + (t[i] - '0');
+    }
+    int tenth = 0;
+    int dropped = 0; // the first digit that does not stay
+    if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
+        for (size_t decimals = 0; ++i < t.size() && t[i] >= '0' && t[i] <= '9'; ++decimals) {
+            if (decimals == 0) {
+                tenth = t[i] - '0';
+            } else if (decimals == 1) {
+                dropped = t[i] - '0';
+            }
+        }
+    }
+    if (digits == 0 || i != t.size()) {
+        return std::nullopt;
+    }
+    const long long tenths = whole * 10 + tenth + (dropped >= 5 ? 1 : 0);
+    return negative ? -tenths : tenths;
+}
+
 std::optional<double> ParseCardDecimal(std::string_view text) {
     const std::optional<long long> micro = ParseMicro(text);
     if (!micro) {
@@ -215,11 +273,12 @@ int SootNumberOf(const std::vector<int>& readings) {
     return (2 * sum + n) / (2 * n);
 }
 
-Assessment AssessCard(const CardTable::Row& row, FuelKind fuel) {
+Assessment AssessCard(const CardTable::Row& row, FuelKind fuel,
+                      std::optional<int> lossUncertaintyTenths) {
     Assessment a;
     a.fuel = fuel;
     a.facts = ReadBoilerFacts(row);
-    a.checks.push_back(LossCheck(row, a.facts));
+    a.checks.push_back(LossCheck(row, a.facts, lossUncertaintyTenths));
     if (fuel == FuelKind::Oil) {
         a.checks.push_back(SootCheck(row, a.facts));
         a.checks.push_back(DerivativesCheck(row, a.facts));
@@ -230,10 +289,11 @@ Assessment AssessCard(const CardTable::Row& row, FuelKind fuel) {
         failed = failed || c.outcome == Outcome::NotKept;
         open = open || c.outcome == Outcome::NotMeasured || c.outcome == Outcome::Undecided;
     }
-    if (!a.facts.nominalOutputKw) {
-        a.overall = OverallKind::NoAssessment;
-    } else if (failed) {
+    // A failed check that does not wait for the nominal output is a result of its own.
+    if (failed) {
         a.overall = OverallKind::NotKept;
+    } else if (!a.facts.nominalOutputKw) {
+        a.overall = OverallKind::NoAssessment;
     } else {
         a.overall = open ? OverallKind::Incomplete : OverallKind::Kept;
     }

@@ -30,6 +30,11 @@ enum class Outcome : unsigned char {
     Undecided,   // the value lies where a missing fact decides
 };
 
+// A pressure-jet burner keeps the old soot limit when built up to the first day, or in the
+// accession area up to the second (both days included).
+constexpr Day kPressureJetLastDay{1988, 10, 1};
+constexpr Day kAccessionAreaLastDay{1990, 10, 3};
+
 // Par7Or8 where the burner kind is not known.
 enum class Paragraph : unsigned char { Par10Abs1, Par7, Par8, Par7Or8 };
 
@@ -46,6 +51,10 @@ struct Check {
                                     // old-boiler soot limit
     Answer relaxation = Answer::No; // whether that relaxation applies to the boiler
     std::vector<int> sootReadings;  // the soot numbers the mean was taken of
+    // The flue-gas loss only: the analyser's uncertainty in percentage points, and whether the
+    // verdict waits for it because the loss lies above the limit.
+    std::optional<double> uncertainty;
+    bool uncertaintyMissing = false;
 };
 
 enum class OverallKind : unsigned char {
@@ -58,12 +67,15 @@ enum class OverallKind : unsigned char {
 struct Assessment {
     FuelKind fuel = FuelKind::Unknown;
     BoilerFacts facts;
-    std::vector<Check> checks;
+    std::vector<Check> checks; // the loss first, then for oil the soot number and derivatives
     OverallKind overall = OverallKind::NoAssessment;
 };
 
-// Checks the card row (columns as above, facts in 25 to 29).
-Assessment AssessCard(const CardTable::Row& row, FuelKind fuel);
+// Checks the card row (columns as above, facts in 25 to 29). The loss is kept when it minus
+// the uncertainty (in tenths of a percentage point) does not exceed the limit; without an
+// uncertainty only a loss at or below the limit is decided.
+Assessment AssessCard(const CardTable::Row& row, FuelKind fuel,
+                      std::optional<int> lossUncertaintyTenths = std::nullopt);
 
 // The soot number of a measurement: the mean of the readings rounded half up.
 int SootNumberOf(const std::vector<int>& readings);
@@ -71,3 +83,7 @@ int SootNumberOf(const std::vector<int>& readings);
 // A number on the card with "." or "," as its decimal point, exact to six decimals; nothing for
 // "---", blanks or anything else.
 std::optional<double> ParseCardDecimal(std::string_view text);
+
+// A number on the card in tenths, rounded by DIN 1333 on its digits: half away from zero at the
+// first dropped digit, so "11.05" is 111 whatever a double would make of it.
+std::optional<long long> RoundedTenths(std::string_view text);

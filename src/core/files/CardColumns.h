@@ -21,5 +21,5 @@ constexpr int kColNominalOutput = 25;  // nominal heat output in kW, e.g. "24.5"
 constexpr int kColBurnerKind = 26;     // oil burner: "V" vaporising, "Z" pressure-jet
 constexpr int kColStandardBoiler = 27; // "J" when a standard boiler, "N" otherwise
 constexpr int kColInstallDate = 28;    // date of installation, "TT.MM.JJJJ"
-constexpr int kColAccessionArea = 29;  // "J" when it stood in the accession area before 3.10.1990
+constexpr int kColAccessionArea = 29;  // "J" when built in the accession area (eastern Germany)
 constexpr int kPlantFactColumns = 5;

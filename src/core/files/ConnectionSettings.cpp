@@ -14,3 +14,10 @@ ConnectionSettings ReadConnectionSettings(const IniFile& ini) {
     s.BaudRate = ini.ReadInteger("Main", "Baudrate", defaults.BaudRate);
     return s;
 }
+
+void WriteConnectionSettings(IniFile& ini, const ConnectionSettings& s) {
+    ini.WriteString("Main", "TypGeraet", s.DeviceType);
+    ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(s.MmcFileName));
+    ini.WriteInteger("Main", "COMPort", s.ComPort);
+    ini.WriteInteger("Main", "Baudrate", s.BaudRate);
+}

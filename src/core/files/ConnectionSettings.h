@@ -20,3 +20,5 @@ struct ConnectionSettings {
 
 // The values of [Main]; a missing key keeps its default.
 ConnectionSettings ReadConnectionSettings(const IniFile& ini);
+// Writes them into [Main]; keys that already hold the value stay as they are.
+void WriteConnectionSettings(IniFile& ini, const ConnectionSettings& settings);

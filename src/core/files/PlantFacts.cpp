@@ -12,14 +12,13 @@ bool IsDigit(char c) {
 
 } // namespace
 
-std::optional<double> ParseNominalOutput(std::string_view text) {
+std::optional<long long> ParseTenths(std::string_view text) {
     const std::string_view t = Trimmed(text);
-    // Tenths as an integer, so "25,1" is exactly 251 and compares exactly against the steps.
     long long tenths = 0;
     size_t i = 0;
     while (i < t.size() && IsDigit(t[i])) {
         if (i >= 6) {
-            return std::nullopt; // no boiler has a million kW; keeps the sum small
+            return std::nullopt; // no fact reaches a million; keeps the sum small
         }
         tenths = tenths * 10 + (t[i] - '0');
         ++i;
@@ -38,7 +37,16 @@ std::optional<double> ParseNominalOutput(std::string_view text) {
     if (i != t.size()) {
         return std::nullopt;
     }
-    return static_cast<double>(tenths) / 10.0;
+    return tenths;
+}
+
+std::optional<double> ParseNominalOutput(std::string_view text) {
+    // From tenths, so "25,1" compares exactly against the steps.
+    const std::optional<long long> tenths = ParseTenths(text);
+    if (!tenths) {
+        return std::nullopt;
+    }
+    return static_cast<double>(*tenths) / 10.0;
 }
 
 std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoiler) {
@@ -54,16 +62,24 @@ std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoil
     return standardBoiler ? limit + 1.0 : limit;
 }
 
-std::optional<Day> ParseDay(std::string_view text) {
+bool HasDayForm(std::string_view text) {
     const std::string_view t = Trimmed(text);
     if (t.size() != 10 || t[2] != '.' || t[5] != '.') {
-        return std::nullopt;
+        return false;
     }
     for (const size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
         if (!IsDigit(t[i])) {
-            return std::nullopt;
+            return false;
         }
     }
+    return true;
+}
+
+std::optional<Day> ParseDay(std::string_view text) {
+    if (!HasDayForm(text)) {
+        return std::nullopt;
+    }
+    const std::string_view t = Trimmed(text);
     auto number = [&](size_t from, size_t count) {
         int n = 0;
         for (size_t i = from; i < from + count; ++i) {

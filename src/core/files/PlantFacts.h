@@ -11,8 +11,11 @@
 #include <optional>
 #include <string_view>
 
-// The nominal heat output typed into a card: digits with at most one decimal after a comma or a
-// point, blanks around it allowed. Nothing for anything else.
+// Digits with at most one decimal after a comma or a point, blanks around it allowed, in tenths
+// ("24,5" is 245). Nothing for anything else.
+std::optional<long long> ParseTenths(std::string_view text);
+
+// The nominal heat output typed into a card, as ParseTenths takes it, in kW.
 std::optional<double> ParseNominalOutput(std::string_view text);
 
 // The limit of the flue-gas loss in percent for a boiler of that nominal output (1. BImSchV
@@ -32,6 +35,9 @@ struct Day {
     long Key() const { return static_cast<long>(year) * 10000 + month * 100 + day; }
 };
 
+// Whether the text has the form "TT.MM.JJJJ" (digits, blanks around it allowed), whether or not
+// the day exists.
+bool HasDayForm(std::string_view text);
 // "TT.MM.JJJJ" of a real calendar day (blanks around it allowed); nothing for anything else.
 std::optional<Day> ParseDay(std::string_view text);
 

@@ -60,7 +60,10 @@ void SaveSettings(const ConnectionSettings& connection, const std::string& cardF
     IniFile ini(SettingsFileName());
     ini.WriteString("Main", "TypGeraet", connection.DeviceType);
     ini.WriteString("Main", "Filename", Utf8ToAnsiLossy(cardFileName));
-    ini.WriteString("Main", "MMCFilename", Utf8ToAnsiLossy(connection.MmcFileName));
-    ini.WriteInteger("Main", "COMPort", connection.ComPort);
-    ini.WriteInteger("Main", "Baudrate", connection.BaudRate);
+    WriteConnectionSettings(ini, connection);
+}
+
+void SaveConnectionSettings(const ConnectionSettings& connection) {
+    IniFile ini(SettingsFileName());
+    WriteConnectionSettings(ini, connection);
 }

@@ -31,3 +31,5 @@ void EnsureFuelDefaults(IniFile& ini);
 std::string DefaultFuelName(int entry);
 // Writes [Main]: `connection` and the card file `cardFileName`.
 void SaveSettings(const ConnectionSettings& connection, const std::string& cardFileName);
+// Writes only the connection's keys of [Main], as soon as the user confirms them.
+void SaveConnectionSettings(const ConnectionSettings& connection);

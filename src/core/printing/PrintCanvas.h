@@ -33,6 +33,7 @@ public:
 
     // Drawing on the current page.
     virtual void SetFontHeight(int height) = 0; // the font's cell height
+    virtual void SetBold(bool bold) = 0;        // for the following texts, at any height
     virtual void SetPenWidth(int width) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0; // (x, y) top left of the text

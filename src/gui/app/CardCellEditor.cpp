@@ -9,6 +9,28 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QValidator>
+
+#include <utility>
+
+namespace {
+
+// The line edit's own check of its whole text, which covers typing, pasting and input methods.
+class CellTextValidator : public QValidator {
+public:
+    CellTextValidator(int col, std::function<bool(int, const QString&)> accepts, QObject* parent)
+        : QValidator(parent), col_(col), accepts_(std::move(accepts)) {}
+
+    State validate(QString& text, int&) const override {
+        return accepts_(col_, text) ? Acceptable : Invalid;
+    }
+
+private:
+    int col_;
+    std::function<bool(int, const QString&)> accepts_;
+};
+
+} // namespace
 
 CardCellEdit::CardCellEdit(int col, QWidget* parent) : QLineEdit(parent), col_(col) {
     // Dropped text would bypass the filter.
@@ -76,6 +98,9 @@ QWidget* CardCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     auto* edit = new CardCellEdit(index.column(), parent);
     edit->setFrame(false);
     edit->pasteFilter = onPaste;
+    if (acceptsText) {
+        edit->setValidator(new CellTextValidator(index.column(), acceptsText, edit));
+    }
     // Each change reaches the model at once, as the grid's own editor does.
     connect(edit, &QLineEdit::textEdited, this,
             [self = const_cast<CardCellDelegate*>(this), edit] { emit self->commitData(edit); });

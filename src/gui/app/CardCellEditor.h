@@ -40,6 +40,9 @@ public:
     // The key handler: may set the key to 0 to drop it. 8 is backspace, 13 Enter.
     std::function<void(char32_t& key)> onKeyPress;
     std::function<QString(int col, const QString& remaining, const QString& pasted)> onPaste;
+    // Whether the editor's whole text may stand after a change; a change that it refuses is
+    // taken back, however it was made.
+    std::function<bool(int col, const QString& text)> acceptsText;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

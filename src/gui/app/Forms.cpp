@@ -32,5 +32,5 @@ void DestroyForms() {
     TransferFrm = nullptr;
     ProgressFrm = nullptr;
     UeberschreibFrm = nullptr;
-    ForgetTransferTempFiles();
+    RemoveTransferTempFiles();
 }

@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -109,7 +108,8 @@ void TMainFrm::BuildWindow() {
     page1->setContentsMargins(0, 0, 0, 0);
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setFixedWidth(385 + kRowHeaderWidth);
+    // Grows with the window; the picture beside it keeps its size.
+    StringGrid1->setMinimumWidth(385 + kRowHeaderWidth);
     gridModel_ = new CardGridModel(Cards(), this);
     gridModel_->onEdit = [this](int col, int row, const QString& text, std::string& stored) {
         return StringGrid1SetEditText(col, row, text, stored);
@@ -125,7 +125,7 @@ void TMainFrm::BuildWindow() {
     StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                  QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed);
-    page1->addWidget(StringGrid1);
+    page1->addWidget(StringGrid1, 1);
 
     auto* pictureFrame = new QWidget;
     pictureFrame->setFixedSize(193 + 31, 145 + 32);
@@ -138,7 +138,6 @@ void TMainFrm::BuildWindow() {
     right->addWidget(pictureFrame);
     right->addStretch(1);
     page1->addLayout(right);
-    page1->addStretch(1);
     PageControl1->addTab(TabSheet1, FromUtf8("       Übesicht Karteikarten      "));
 
     TabSheet2 = new QWidget;
@@ -214,6 +213,7 @@ void TMainFrm::BuildMenu() {
     MessbescheinigungenAlle1 = AddCommand(Datei1, "MessbescheinigungenAlle1",
                                           FromUtf8("Messbescheinigungen aller Karten drucken..."),
                                           &TMainFrm::MessbescheinigungenAlle1Click);
+    AddRecentCommands();
     Datei1->addSeparator()->setObjectName(QStringLiteral("N2"));
     Beenden1 = AddCommand(Datei1, "Beenden1", FromUtf8("&Beenden"), &TMainFrm::Beenden1Click);
 
@@ -307,9 +307,7 @@ void TMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        if (const QScreen* screen = this->screen()) {
-            move(screen->availableGeometry().center() - rect().center());
-        }
+        PlaceOnScreen();
         inFormShow_ = true;
         RunGuarded([this] { FormShow(); });
         inFormShow_ = false;
@@ -324,6 +322,7 @@ void TMainFrm::FormShow() {
     std::string cardFile = document_.FileName();
     RunGuarded([this, &cardFile] { LoadSettings(connection_, cardFile); });
     document_.SetFileName(cardFile);
+    ReadRecentFiles();
     if (!SetupGrids()) {
         return;
     }
@@ -336,7 +335,10 @@ void TMainFrm::FormHide() {
         return;
     }
     settingsSaved_ = true;
-    RunGuarded([this] { SaveSettings(connection_, document_.FileName()); });
+    RunGuarded([this] {
+        SaveSettings(connection_, document_.FileName());
+        SaveWindowPlacement();
+    });
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {

@@ -5,11 +5,13 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp and uMainFrmCertificate.cpp.
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
+// uMainFrmRecent.cpp (card files used last) and uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/MeasurementView.h"
+#include "core/files/RecentFiles.h"
 #include "gui/app/CardWindow.h"
 #include "gui/app/TFileDialog.h"
 
@@ -82,14 +84,22 @@ public:
     // How to write the table into the document's existing file: over it when the table holds
     // that file, otherwise as the file-exists question answers.
     TSaveMode WriteModeForExistingFile();
-    // Opens the named card file as "Öffnen..." does after its dialog.
-    void OpenNamedCardFile(const std::string& fileName);
+    // Opens the named card file as "Öffnen..." does after its dialog; false when it did not.
+    bool OpenNamedCardFile(const std::string& fileName);
     // SaveDialog1 set up for a card file, preset with the current one when it exists.
     void PrepareCardSaveDialog();
     // The card file as it is on disk now: the table was just read from it or written to it.
     void RememberCardFileOnDisk();
     // The question before overwriting a card file that changed on disk since.
     static QString ChangedOnDiskQuestion(const std::string& fileName);
+
+    // The card files used last (uMainFrmRecent.cpp): one is put first when it was opened or
+    // saved under a new name, and the settings file is written when the list changes.
+    const RecentFiles& Recent() const { return recent_; }
+    void RememberRecentFile(const std::string& fileName);
+    // Opens a listed file as "Öffnen..." does; a file that is gone leaves the list.
+    void OpenRecentFile(const std::string& fileName);
+    QAction* RecentCommand(int place) const { return recentCommands_[static_cast<size_t>(place)]; }
 
     // Card operations.
     void InsertCard();
@@ -143,7 +153,8 @@ public:
     void Betrieb1Click();
     void InfoUeber1Click();
 
-    // The way to the device, read from the settings file at the start and written at the end.
+    // The way to the device, read from the settings file at the start and written by the
+    // connection dialog's OK and at the end.
     ConnectionSettings& Connection() { return connection_; }
 
     // Controls, named as in the window layout.
@@ -215,6 +226,14 @@ private:
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
+    void AddRecentCommands();
+    void ReadRecentFiles();
+    void ShowRecentFiles();
+    void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);
+    // The window's size and place: brought onto the screen at the start, kept at the end
+    // (uMainFrmPlacement.cpp).
+    void PlaceOnScreen();
+    void SaveWindowPlacement();
     void SetCaptions();
     QAction* AddCommand(QMenu* menu, const char* objectName, const QString& caption,
                         void (TMainFrm::*handler)());
@@ -236,6 +255,9 @@ private:
     bool commandsEnabled_ = true;
     ConnectionSettings connection_;
     Waits waits_;
+    RecentFiles recent_;
+    std::vector<QAction*> recentCommands_;
+    QAction* recentSeparator_ = nullptr;
 };
 
 extern TMainFrm* MainFrm;

@@ -145,10 +145,13 @@ void TMainFrm::OpenCardFile() {
     if (!OpenDialog1.Execute(this)) {
         return;
     }
-    OpenNamedCardFile(ToUtf8(OpenDialog1.FileName));
+    const std::string fileName = ToUtf8(OpenDialog1.FileName);
+    if (OpenNamedCardFile(fileName)) {
+        RememberRecentFile(fileName);
+    }
 }
 
-void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
+bool TMainFrm::OpenNamedCardFile(const std::string& fileName) {
     SetCommandsEnabled(false);
     ProgressFrm->show();
     ScopeExit restoreWindows([this] {
@@ -167,7 +170,7 @@ void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
         if (!FileExists(fileName)) {
             throw EInOutError(UnableToReadMessage(fileName));
         }
-        return;
+        return false;
     }
     document_.SetFileName(fileName);
     RememberCardFileOnDisk();
@@ -176,6 +179,7 @@ void TMainFrm::OpenNamedCardFile(const std::string& fileName) {
     SetTitleWithShortPath(fileName);
     document_.SetChanged(false);
     ShowFirstCard();
+    return true;
 }
 
 void TMainFrm::SaveCardFile() {
@@ -221,6 +225,9 @@ void TMainFrm::SaveCardFileAs() {
         document_.SetChanged(false);
     }
     ShowCardPage();
+    if (written) {
+        RememberRecentFile(document_.FileName());
+    }
 }
 
 void TMainFrm::Oeffnen1Click() {

@@ -27,6 +27,9 @@ void TMainFrm::InstallCardEditor() {
     delegate->onPaste = [](int col, const QString& remaining, const QString& pasted) {
         return FromAnsi(FilterPastedText(col, ToAnsiLossy(remaining), pasted.toStdU32String()));
     };
+    delegate->acceptsText = [](int col, const QString& text) {
+        return AcceptsFactText(col, ToAnsiLossy(text));
+    };
     StringGrid1->setItemDelegate(delegate);
 
     auto* keys = new CardGridKeys(StringGrid1);

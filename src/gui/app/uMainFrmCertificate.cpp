@@ -22,8 +22,7 @@
 namespace {
 
 CertificateContext LoadCertificateContext() {
-    const IniFile ini(SettingsFileName());
-    return CertificateContext{ReadSweepBusiness(ini), ReadFuelNames(ini)};
+    return ReadCertificateContext(IniFile(SettingsFileName()));
 }
 
 // The customer's most recent earlier facts: first the open table, then every other card file in
@@ -58,6 +57,11 @@ void TMainFrm::Messbescheinigung1Click() {
         return;
     }
     CardTable& cards = Cards();
+    if (!HasMeasurementDate(cards, row)) {
+        ShowMsg(FromUtf8("Die Karte hat kein Messdatum: ohne Messung gibt es keine "
+                         "Messbescheinigung."));
+        return;
+    }
     const CardTable::Row& card = cards.RowAt(row);
     const CertificateContext context = LoadCertificateContext();
     const FuelKind fuel = ClassifyFuel(cards.Cell(kColFuel, row), context.fuelNames);
@@ -119,7 +123,9 @@ void TMainFrm::Betrieb1Click() {
     IniFile ini(SettingsFileName());
     TBetriebFrm dialog(this);
     dialog.SetBusiness(ReadSweepBusiness(ini));
+    dialog.SetLossUncertainty(ReadLossUncertainty(ini));
     if (dialog.Execute()) {
         WriteSweepBusiness(ini, dialog.Business());
+        WriteLossUncertainty(ini, dialog.LossUncertainty());
     }
 }

@@ -72,7 +72,7 @@ TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
     form->addRow(FromUtf8("Brennerart (bei Öl):"), ComboBox1);
     form->addRow(FromUtf8("Standardheizkessel:"), ComboBox2);
     form->addRow(FromUtf8("Errichtet am:"), Edit2);
-    form->addRow(FromUtf8("Im Beitrittsgebiet vor dem 3.10.1990 errichtet:"), ComboBox3);
+    form->addRow(FromUtf8("Im Beitrittsgebiet bis zum 3.10.1990 errichtet:"), ComboBox3);
 
     auto* buttons = new QDialogButtonBox(this);
     BitBtn1 = buttons->addButton(FromUtf8("Drucken"), QDialogButtonBox::AcceptRole);
@@ -171,8 +171,14 @@ bool TBescheinigungFrm::Valid() {
         Edit1->setFocus();
         return false;
     }
-    if (!values[3].empty() && !ParseDay(values[3])) {
+    if (!values[3].empty() && !HasDayForm(values[3])) {
         ShowMsg(FromUtf8("Das Datum der Errichtung muss die Form TT.MM.JJJJ haben."));
+        Edit2->setFocus();
+        return false;
+    }
+    if (!values[3].empty() && !ParseDay(values[3])) {
+        ShowMsg(FromUtf8("Den ") + FromAnsi(values[3]) +
+                FromUtf8(" gibt es nicht: bitte das Datum der Errichtung prüfen."));
         Edit2->setFocus();
         return false;
     }

@@ -203,7 +203,10 @@ void TVerbFrm::Button1Click() {
     if (ComboBox3->currentIndex() >= 0) {
         connection_.BaudRate = ComboBox3->currentText().toInt();
     }
+    // Written at once, so a program that is killed later keeps the choice; the dialog closes
+    // also when the write fails, and the error is shown after.
     accept();
+    SaveConnectionSettings(connection_);
 }
 
 void TVerbFrm::Button2Click() {

@@ -76,12 +76,13 @@ private:
 
 extern TTransferFrm* TransferFrm;
 
-// The flows' two temporary files in the system's temporary folder: the card table on its way
-// out or in ("tmp...TMP"), and the serial device file ("raw...TMP").
+// The flows' two temporary files in the program's own temporary folder: the card table on its
+// way out or in ("...tmp...TMP"), and the serial device file ("...raw...TMP"). Each flow makes
+// them when they are missing and deletes them when it is done; the names are empty in between.
 extern std::string TempCardFile;
 extern std::string TempDeviceFile;
-// Makes both, before any window exists; a name that could not be made stays empty and is tried
-// again by the first flow that needs it.
+// Removes what killed runs left in the folder, then makes both files, before any window exists;
+// a name that could not be made stays empty and is tried again by the first flow that needs it.
 void MakeTransferTempFiles();
-// Forgets the names at the end of the program; the files stay.
-void ForgetTransferTempFiles();
+// Deletes both files at the end of the program.
+void RemoveTransferTempFiles();

@@ -18,40 +18,24 @@
 #include "platform/TempFileNames.h"
 #include "platform/TextCodec.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 std::string TempCardFile;
 std::string TempDeviceFile;
 
 namespace {
 
-// A name of ours is a plain file that we own. Anything else under that name (a link someone
-// put there, a file of another user after a clean-up of the temporary folder) is not written to.
-bool IsOwnTempFile(const std::string& name) {
-    if (name.empty()) {
-        return false;
-    }
-    const QFileInfo info(FromUtf8(name));
-    if (info.isSymLink() || !info.isFile()) {
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    return info.ownerId() == ::geteuid();
-#else
-    return true;
-#endif
-}
+// The folder chosen at the start; the flows make their files there.
+std::string TempFolder;
 
 void EnsureTempFile(std::string& name, const char* prefix) {
-    if (IsOwnTempFile(name)) {
+    // A name of ours is a plain file that we own. Anything else under that name (a link) is not
+    // written to.
+    if (IsOwnPlainFile(name)) {
         return;
     }
-    name = MakeTempFileName(prefix);
+    if (TempFolder.empty()) {
+        TempFolder = OwnTempFolder();
+    }
+    name = MakeTempFileName(TempFolder, prefix);
     if (name.empty()) {
         throw EInOutError("Unable to create a temporary file");
     }
@@ -62,12 +46,15 @@ void EnsureTempFiles() {
     EnsureTempFile(TempDeviceFile, "raw");
 }
 
-// Takes the contents away but keeps the file: a name that stays ours cannot be taken over by
-// someone else between two transfers.
-void DiscardTempFile(const std::string& name) {
-    if (IsOwnTempFile(name)) {
-        QFile(FromUtf8(name)).resize(0);
-    }
+// The cards in these files are personal data: they go as soon as a flow is done with them.
+void RemoveTempFile(std::string& name) {
+    RemoveOwnTempFile(name);
+    name.clear();
+}
+
+void RemoveTempFiles() {
+    RemoveTempFile(TempCardFile);
+    RemoveTempFile(TempDeviceFile);
 }
 
 bool ConvertsUmlauts(const ConnectionSettings& settings) {
@@ -77,13 +64,15 @@ bool ConvertsUmlauts(const ConnectionSettings& settings) {
 } // namespace
 
 void MakeTransferTempFiles() {
-    TempCardFile = MakeTempFileName("tmp");
-    TempDeviceFile = MakeTempFileName("raw");
+    TempFolder = OwnTempFolder();
+    RemoveStaleTempFiles(TempFolder);
+    TempCardFile = MakeTempFileName(TempFolder, "tmp");
+    TempDeviceFile = MakeTempFileName(TempFolder, "raw");
 }
 
-void ForgetTransferTempFiles() {
-    TempCardFile.clear();
-    TempDeviceFile.clear();
+void RemoveTransferTempFiles() {
+    RemoveTempFiles();
+    TempFolder.clear();
 }
 
 void TTransferFrm::WriteTempCardFile() {
@@ -106,10 +95,7 @@ void TTransferFrm::ShowForTransfer() {
 void TTransferFrm::SendViaCom() {
     setWindowTitle(QString::fromUtf8("Übertragung"));
     EnsureTempFiles();
-    ScopeExit discard([] {
-        DiscardTempFile(TempDeviceFile);
-        DiscardTempFile(TempCardFile);
-    });
+    ScopeExit remove(RemoveTempFiles);
     WriteTempCardFile();
     BuildSendRecords(TempCardFile, TempDeviceFile, ConvertsUmlauts(settings_), PauseMs);
     link_.SendToDevice(TempDeviceFile);
@@ -117,7 +103,7 @@ void TTransferFrm::SendViaCom() {
 
 bool TTransferFrm::ReceiveViaCom() {
     EnsureTempFiles();
-    // The received data stay in the temporary files until the next transfer.
+    ScopeExit remove(RemoveTempFiles);
     if (!link_.ReceiveFromDevice(TempDeviceFile)) {
         return false;
     }
@@ -130,7 +116,7 @@ bool TTransferFrm::ReceiveViaCom() {
 
 void TTransferFrm::WriteMmcFile() {
     EnsureTempFiles();
-    ScopeExit discard([] { DiscardTempFile(TempCardFile); });
+    ScopeExit remove(RemoveTempFiles);
     WriteTempCardFile();
     ExportTransferFile(settings_.MmcFileName, TempCardFile, *this);
     window_->ShowCardPage();
@@ -138,7 +124,7 @@ void TTransferFrm::WriteMmcFile() {
 
 void TTransferFrm::ReadMmcFile() {
     EnsureTempFiles();
-    ScopeExit discard([] { DiscardTempFile(TempCardFile); });
+    ScopeExit remove(RemoveTempFiles);
     ImportTransferFile(settings_.MmcFileName, TempCardFile, *this, PauseMs);
     window_->LoadCards(TempCardFile);
     window_->ShowFirstCard();
