@@ -653,6 +653,7 @@ void CardsTest::deleteSelectedCardsWithOneQuestion() {
         DialogAnswers::TakeShown(),
         QStringList{QString::fromUtf8("?: Sollen die 4 Karteikarten wirklich gelöscht werden ?")});
     QCOMPARE(removed.size() + reset.size(), 1);
+    QVERIFY(MainFrm->StringGrid1->isColumnHidden(3) && !MainFrm->StringGrid1->isColumnHidden(2));
     QCOMPARE(Names(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
     QCOMPARE(MainFrm->CurrentRow(), 2);
     QCOMPARE(MainFrm->StringGrid3->item(0, 1)->text(), QStringLiteral("m3"));
