@@ -83,16 +83,6 @@ void CardGridModel::InsertCardRow(int row) {
     endInsertRows();
 }
 
-void CardGridModel::RemoveCardRow(int row) {
-    if (row < 1 || row >= table_.RowCount()) {
-        return;
-    }
-    beginRemoveRows(QModelIndex(), row - 1, row - 1);
-    auto& rows = table_.Rows();
-    rows.erase(rows.begin() + row);
-    endRemoveRows();
-}
-
 void CardGridModel::InsertCardRows(int row, std::vector<CardTable::Row> cards) {
     if (row < 1 || row > table_.RowCount() || cards.empty()) {
         return;

@@ -38,7 +38,6 @@ public:
     // Card rows (table rows 1 and on) inserted or removed in the table, so that the view keeps
     // its current card instead of being reset.
     void InsertCardRow(int row);
-    void RemoveCardRow(int row);
     // Inserts `cards` (rows of the table's column count) before table row `row`.
     void InsertCardRows(int row, std::vector<CardTable::Row> cards);
     // Removes the rows of `runs` (as CardRowRuns returns them). One run keeps the view's state;
