@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/app/CardTyping.h"
 
+#include "core/exchange/DeviceTexts.h"
 #include "core/files/Ansi.h"
 #include "core/files/PlantFacts.h"
 
@@ -9,9 +10,8 @@ int TypingLimit(int col) {
     switch (col) {
     case 0:
     case 1:
-        return 20;
     case 2:
-        return 16;
+        return static_cast<int>(kDeviceTextWidths[col]);
     case kColNominalOutput:
         return 7;
     case kColInstallDate:

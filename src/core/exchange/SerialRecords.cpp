@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/exchange/SerialRecords.h"
 
+#include "core/exchange/DeviceTexts.h"
 #include "core/exchange/TransferLines.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/CardFile.h"
@@ -32,9 +33,9 @@ std::string SendRecordForCard(const std::string& name, const std::string& street
     std::string record(kDeviceRecordSize, ' ');
     record[166] = '\r';
     record[167] = '\n';
-    PutField(record, 59, name, 20, convert);
-    PutField(record, 79, street, 20, convert);
-    PutField(record, 99, town, 16, convert);
+    PutField(record, 59, name, kDeviceTextWidths[0], convert);
+    PutField(record, 79, street, kDeviceTextWidths[1], convert);
+    PutField(record, 99, town, kDeviceTextWidths[2], convert);
     return record;
 }
 

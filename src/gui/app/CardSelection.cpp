@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CardSelection.h"
 
+#include "core/app/CardRemoval.h"
+
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -46,6 +48,31 @@ void SelectCardRows(QTableView& grid, int first, int count) {
     current = model->index(top.row(), current.isValid() ? current.column() : 0);
     grid.setCurrentIndex(current);
     selection->select(QItemSelection(top, bottom), QItemSelectionModel::ClearAndSelect);
+}
+
+void SelectCards(QTableView& grid, const std::vector<int>& rows, bool add) {
+    const QAbstractItemModel* model = grid.model();
+    QItemSelectionModel* selection = grid.selectionModel();
+    if (model == nullptr || selection == nullptr || model->columnCount() < 1) {
+        return;
+    }
+    // Neighbouring cards as one range each: a town's thousand cards stay a few ranges.
+    QItemSelection chosen;
+    const int last = model->columnCount() - 1;
+    for (const RowRun& run : CardRowRuns(rows, model->rowCount() + 1)) {
+        chosen.select(model->index(run.first - 1, 0),
+                      model->index(run.first + run.count - 2, last));
+    }
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QModelIndex current = grid.currentIndex();
+    const QModelIndex first = chosen.first().topLeft();
+    // Moving the current cell must not clear the selection that is added to.
+    selection->setCurrentIndex(model->index(first.row(), current.isValid() ? current.column() : 0),
+                               QItemSelectionModel::NoUpdate);
+    selection->select(chosen,
+                      add ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect);
 }
 
 bool CardGridKeys::eventFilter(QObject* object, QEvent* event) {

@@ -20,6 +20,10 @@ std::vector<int> SelectedCardRows(const QItemSelectionModel& selection, int colu
 // Makes `count` cards from table row `first` on the selection, whole; the first is current.
 void SelectCardRows(QTableView& grid, int first, int count);
 
+// Selects the cards of these table rows whole, added to the selection or in its place; the first
+// becomes current.
+void SelectCards(QTableView& grid, const std::vector<int>& rows, bool add);
+
 // Strg+C and Strg+V on the grid itself. Each returns false to leave the key to the grid.
 class CardGridKeys : public QObject {
     Q_OBJECT

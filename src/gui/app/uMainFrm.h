@@ -6,7 +6,8 @@
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
-// uMainFrmRecent.cpp (card files used last) and uMainFrmPlacement.cpp (the window's place).
+// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round) and
+// uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -119,6 +120,11 @@ public:
     // character it becomes there.
     void StringGrid1KeyPress(char32_t& key);
     void SortCards(const std::vector<int>& keys);
+    // Selects the cards whose name, street or town contains `text`, added to the selection or
+    // in its place; returns how many were found.
+    int SelectCardsContaining(const QString& text, bool add);
+    // Opens a new, unsaved table holding copies of the whole cards selected.
+    void OpenSelectionAsNewTable();
 
     // Menu handlers.
     void Neu1Click();
@@ -141,6 +147,8 @@ public:
     void Brennstoffarten1Click();
     void N3Click();
     void Messverlauf1Click();
+    void KartenAuswaehlen1Click();
+    void AuswahlNeueKartei1Click();
 
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
@@ -199,6 +207,8 @@ public:
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
     QAction* Messverlauf1 = nullptr;
+    QAction* KartenAuswaehlen1 = nullptr;
+    QAction* AuswahlNeueKartei1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
@@ -227,6 +237,7 @@ private:
     void BuildMenu();
     void AddHistoryCommand();
     void AddRecentCommands();
+    void AddRoundCommands();
     void ReadRecentFiles();
     void ShowRecentFiles();
     void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);

@@ -6,6 +6,7 @@
 #include "core/files/AtomicFile.h"
 #include "core/files/uGlobal.h"
 #include "gui/app/uMainFrm.h"
+#include "gui/exchange/uKuerzungFrm.h"
 #include "gui/exchange/uTransferFrm.h"
 #include "gui/files/uUeberschreibFrm.h"
 #include "platform/EventPump.h"
@@ -45,6 +46,10 @@ private:
 } // namespace
 
 void TMainFrm::PCzuMessgert1Click() {
+    // The device keeps only the start of long texts; the user decides before anything is sent.
+    if (!MaySendCuts(Cards(), this)) {
+        return;
+    }
     if (MemoryCardRoute(connection_)) {
         SaveDialog2.Filter = kTransferFilter;
         SaveDialog2.DefaultExt = QStringLiteral("TXT");

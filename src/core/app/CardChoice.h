@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Choosing the cards of a round by a piece of their customer: a town, a street, part of a name.
+
+#include "core/files/CardTable.h"
+
+#include <string_view>
+#include <vector>
+
+// The table rows (1 and on) of the cards whose name, street or town contains `text`, ascending.
+// Upper and lower case and the blanks around `text` do not count, as in the customer comparison.
+// An empty text chooses no card.
+std::vector<int> CardsContaining(const CardTable& table, std::string_view text);
