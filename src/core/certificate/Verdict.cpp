@@ -14,40 +14,60 @@ std::string_view CellAt(const CardTable::Row& row, int col) {
 
 constexpr long long kMicro = 1000000;
 
-// The value in millionths, so that a loss of "11.0" is exactly the limit of 11.
-std::optional<long long> ParseMicro(std::string_view text) {
-    const std::string_view t = Trimmed(text);
-    size_t i = 0;
+// A card number taken apart: the sign, the whole part (at most nine digits, at least one) and
+// the digits after a "." or ",". Nothing for anything else.
+struct DecimalParts {
     bool negative = false;
+    long long whole = 0;
+    std::string_view decimals;
+};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::optional<DecimalParts> SplitDecimal(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    DecimalParts parts;
+    size_t i = 0;
     if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
-        negative = t[i] == '-';
+        parts.negative = t[i] == '-';
         ++i;
     }
-    long long whole = 0;
     size_t digits = 0;
-    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digits) {
+    for (; i < t.size() && IsDigit(t[i]); ++i, ++digits) {
         if (digits >= 9) {
             return std::nullopt;
         }
-        whole = whole * 10 + (t[i] - '0');
+        parts.whole = parts.whole * 10 + (t[i] - '0');
     }
-    long long fraction = 0;
-    long long scale = kMicro;
-    size_t decimals = 0;
     if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
-        for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++decimals) {
-            if (decimals >= 6) {
-                return std::nullopt;
-            }
-            scale /= 10;
-            fraction += (t[i] - '0') * scale;
+        const size_t start = ++i;
+        while (i < t.size() && IsDigit(t[i])) {
+            ++i;
         }
+        parts.decimals = t.substr(start, i - start);
     }
     if (digits == 0 || i != t.size()) {
         return std::nullopt;
     }
-    const long long value = whole * kMicro + fraction;
-    return negative ? -value : value;
+    return parts;
+}
+
+// The value in millionths, so that a loss of "11.0" is exactly the limit of 11.
+std::optional<long long> ParseMicro(std::string_view text) {
+    const std::optional<DecimalParts> parts = SplitDecimal(text);
+    if (!parts || parts->decimals.size() > 6) {
+        return std::nullopt;
+    }
+    long long fraction = 0;
+    long long scale = kMicro;
+    for (const char c : parts->decimals) {
+        scale /= 10;
+        fraction += (c - '0') * scale;
+    }
+    const long long value = parts->whole * kMicro + fraction;
+    return parts->negative ? -value : value;
 }
 
 // The soot numbers of the card, 0 to 9 each; the device writes a blank reading as an empty field.
@@ -207,37 +227,15 @@ Check DerivativesCheck(const CardTable::Row& row, const BoilerFacts& facts) {
 } // namespace
 
 std::optional<long long> RoundedTenths(std::string_view text) {
-    const std::string_view t = Trimmed(text);
-    size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
-        negative = t[i] == '-';
-        ++i;
-    }
-    long long whole = 0;
-    size_t digits = 0;
-    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, ++digits) {
-        if (digits >= 9) {
-            return std::nullopt;
-        }
-        whole = whole * 10 + (t[i] - '0');
-    }
-    int tenth = 0;
-    int dropped = 0; // the first digit that does not stay
-    if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
-        for (size_t decimals = 0; ++i < t.size() && t[i] >= '0' && t[i] <= '9'; ++decimals) {
-            if (decimals == 0) {
-                tenth = t[i] - '0';
-            } else if (decimals == 1) {
-                dropped = t[i] - '0';
-            }
-        }
-    }
-    if (digits == 0 || i != t.size()) {
+    const std::optional<DecimalParts> parts = SplitDecimal(text);
+    if (!parts) {
         return std::nullopt;
     }
-    const long long tenths = whole * 10 + tenth + (dropped >= 5 ? 1 : 0);
-    return negative ? -tenths : tenths;
+    const std::string_view d = parts->decimals;
+    const int tenth = d.empty() ? 0 : d[0] - '0';
+    const int dropped = d.size() < 2 ? 0 : d[1] - '0'; // the first digit that does not stay
+    const long long tenths = parts->whole * 10 + tenth + (dropped >= 5 ? 1 : 0);
+    return parts->negative ? -tenths : tenths;
 }
 
 std::optional<double> ParseCardDecimal(std::string_view text) {
