@@ -74,6 +74,10 @@ TEST(HistoryTool, TableAndPageOfACustomerFromAFolder) {
         EXPECT_NE(page.find(word), std::string::npos) << word;
     }
 
+    // No card of the customer: said on standard error, and no failure.
+    ASSERT_EQ(RunTool("history " + Q(cards) + " 'Meier' 'Weg 1' 'Köln' --dta " + Q(dta), dir), 0);
+    EXPECT_EQ(ReadBytes(dir.File("err.txt")), "Keine Karten zu diesem Kunden gefunden.\n");
+
     EXPECT_EQ(RunTool("history " + Q(dir.File("nowhere")) + " a b c --dta " + Q(dta), dir), 1);
     EXPECT_EQ(RunTool("history " + Q(cards) + " a b", dir), 2);
 }

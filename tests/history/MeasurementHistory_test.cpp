@@ -104,6 +104,14 @@ TEST(MeasurementHistory, CardsWithoutAParsableDateAreCountedNotListed) {
     EXPECT_EQ(h.entries[0].date.year, 2005);
     EXPECT_EQ(h.entries[0].minutes, -1);
     EXPECT_EQ(WithoutDateText(h.withoutDate), "3 Karten ohne Messdatum");
+
+    // Undated cards are counted per card, even where another file holds the same one; a dated
+    // copy still counts once.
+    WriteBytes(dir.File("b.csv"), Line(Card("M\xFCller", "7.0", "00.00.2000")) +
+                                      Line(Card("M\xFCller", "7.3", "7.12.05", "xx")));
+    const History both = GatherHistory(kMueller, nullptr, "", dir.Path(), 25);
+    EXPECT_EQ(both.withoutDate, 4);
+    EXPECT_EQ(both.entries.size(), 1u);
     EXPECT_EQ(WithoutDateText(1), "1 Karte ohne Messdatum");
 
     CardDate d;

@@ -7,6 +7,7 @@
 #include "core/files/uGlobal.h"
 #include "gui/app/DialogAnswers.h"
 #include "gui/app/uMainFrm.h"
+#include "gui/app/uMainFrmPrint.h"
 #include "gui/history/uMessverlaufFrm.h"
 #include "support/GuiTestSupport.h"
 
@@ -14,11 +15,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -109,12 +113,23 @@ void MessverlaufTest::historyOfAFolderOfThreeFiles() {
     // No nominal output in these cards, so no limit line.
     QCOMPARE(chart->series().size(), 2);
 
-    // Printed into a PDF file: the page holds the customer, the chart's titles and the table.
+    // Once PDF is the choice, the print dialog offers it under the card file's name.
+    ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
+    DialogAnswers::PrinterAnswer cancel;
+    cancel.accepted = false;
+    DialogAnswers::QueuePrinter(cancel);
+    frm->PrintButton->click();
+    QCOMPARE(ProgramPrinter().outputFileName(), QString::fromStdString(dir.File("2023.pdf")));
+
+    // Printed into a PDF file: the page holds the customer, the chart's titles and the table;
+    // the status bar says where it went.
     const QString pdf = QString::fromStdString(dir.File("verlauf.pdf"));
     DialogAnswers::PrinterAnswer print;
     print.pdfFile = pdf;
     DialogAnswers::QueuePrinter(print);
     frm->PrintButton->click();
+    QCOMPARE(MainFrm->statusBar()->currentMessage(),
+             QStringLiteral("Gedruckt in die PDF-Datei ") + QDir::toNativeSeparators(pdf));
     QProcess text;
     text.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
                {pdf, QStringLiteral("-")});

@@ -66,8 +66,11 @@ int CmdHistory(const Args& args) {
         if (!parsed->Value("--pdf").empty()) {
             WritePdf(parsed->Value("--pdf"), history, CustomerLine(card), layout.captions);
         }
+        // Nothing found is no error: the table is empty, and the user is told why.
+        const bool none = history.entries.empty() && history.withoutDate == 0;
         for (const std::string& note :
-             {WithoutDateText(history.withoutDate), SkippedText(history.skipped)}) {
+             {std::string(none ? "Keine Karten zu diesem Kunden gefunden." : ""),
+              WithoutDateText(history.withoutDate), SkippedText(history.skipped)}) {
             if (!note.empty()) {
                 std::fprintf(stderr, "%s\n", note.c_str());
             }

@@ -75,6 +75,41 @@ std::string DateText(const CardDate& date) {
     return text;
 }
 
+std::vector<CardDate> DateTicks(double firstDay, double lastDay, int maxTicks) {
+    const CardDate first = ChartDate(firstDay);
+    const CardDate last = ChartDate(lastDay);
+    // Months since year 0, so that years and months step alike.
+    const long long firstMonth = first.year * 12LL + first.month - 1;
+    const long long lastMonth = last.year * 12LL + last.month - 1;
+    const bool years = lastMonth - firstMonth >= 24;
+    std::vector<CardDate> ticks;
+    for (long long step : {1, 2, 3, 6, 12, 24, 60, 120, 240, 600, 1200}) {
+        if (years && step < 12) {
+            continue;
+        }
+        ticks.clear();
+        for (long long m = (firstMonth + step - 1) / step * step; m <= lastMonth; m += step) {
+            const CardDate tick{static_cast<int>(m / 12), static_cast<int>(m % 12) + 1, 1};
+            const double day = static_cast<double>(DaysFromCivil(tick.year, tick.month, 1));
+            if (day >= firstDay && day <= lastDay) {
+                ticks.push_back(tick);
+            }
+        }
+        if (static_cast<int>(ticks.size()) <= std::max(maxTicks, 1)) {
+            break;
+        }
+    }
+    return ticks;
+}
+
+std::string AxisNumber(double value, double step) {
+    char text[32];
+    std::snprintf(text, sizeof text, step >= 1 ? "%.0f" : "%.1f", value);
+    std::string number = text;
+    std::replace(number.begin(), number.end(), '.', ',');
+    return number;
+}
+
 ChartAxis RoundAxis(double low, double high, int maxSteps) {
     if (!(high > low)) {
         low -= 1;

@@ -39,6 +39,14 @@ CardDate ChartDate(double day);
 // "TT.MM.JJJJ".
 std::string DateText(const CardDate& date);
 
+// The date ticks between two ChartDay values: 1 January of every year, of every 2nd, 5th, 10th
+// ... year when more than `maxTicks` would be needed; a span too short for two years gets the
+// first of its months (every 2nd, 3rd or 6th) instead.
+std::vector<CardDate> DateTicks(double firstDay, double lastDay, int maxTicks);
+
+// A number of an axis as printed, with a decimal comma: one decimal when `step` is below 1.
+std::string AxisNumber(double value, double step);
+
 // A value axis from `low` to `high` in round steps, `low` and `high` widened to whole steps.
 struct ChartAxis {
     double min = 0;

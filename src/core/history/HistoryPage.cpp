@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 const char* const kHistoryPrintTitle = "Messverlauf";
 
@@ -27,6 +26,7 @@ constexpr int kFootTextY = 150;
 constexpr int kCellGap = 24;
 constexpr int kLargestTableFont = 30;
 constexpr int kSmallestTableFont = 16;
+constexpr int kChartFont = 28;
 
 struct Rect {
     int left = 0;
@@ -37,12 +37,6 @@ struct Rect {
 
 void Centred(PrintCanvas& canvas, int x, int y, const std::string& text) {
     canvas.TextOut(x - canvas.TextWidth(text) / 2, -y, text);
-}
-
-std::string Number(double value, double step) {
-    char text[32];
-    std::snprintf(text, sizeof text, step >= 1 ? "%.0f" : "%.1f", value);
-    return text;
 }
 
 // A dashed line: `on` drawn, `off` left out, along the way from one point to the other.
@@ -82,7 +76,7 @@ public:
     }
 
     void Draw() {
-        canvas_.SetFontHeight(28);
+        canvas_.SetFontHeight(kChartFont);
         canvas_.SetPenWidth(3);
         Frame();
         if (chart_.loss.empty() && chart_.efficiency.empty()) {
@@ -151,29 +145,38 @@ private:
                                                 : RoundAxis(effLow - 1, effHigh + 1, 5);
     }
 
+    // Labels whose text would reach past the plot's sides are left out, so that none runs into
+    // the value axes.
     void DateTicks() {
-        constexpr int kTicks = 4;
-        for (int i = 0; i <= kTicks; ++i) {
-            const double day = firstDay_ + (lastDay_ - firstDay_) * i / kTicks;
-            const int x = static_cast<int>(std::lround(X(day)));
+        const int gap = 60;
+        const int labelWidth = canvas_.TextWidth(DateText({2000, 12, 31})) + gap;
+        const int maxTicks = std::max(1, (plot_.right - plot_.left) / labelWidth);
+        for (const CardDate& date : ::DateTicks(firstDay_, lastDay_, maxTicks)) {
+            const int x = static_cast<int>(std::lround(X(ChartDay({date, 0, 0}))));
             canvas_.Line(x, -plot_.bottom, x, -(plot_.bottom + 15));
-            Centred(canvas_, x, plot_.bottom + 22, DateText(ChartDate(day)));
+            const std::string text = DateText(date);
+            const int half = canvas_.TextWidth(text) / 2;
+            if (x - half >= plot_.left && x + half <= plot_.right) {
+                Centred(canvas_, x, plot_.bottom + 22, text);
+            }
         }
         Centred(canvas_, (plot_.left + plot_.right) / 2, plot_.bottom + 62, kChartDateTitle);
     }
 
+    // Each number centred on its tick.
     void ValueTicks() {
+        const int up = kChartFont / 2;
         for (double v = loss_.min; v <= loss_.max + loss_.step / 2; v += loss_.step) {
             const int y = static_cast<int>(std::lround(Y(v, loss_)));
             canvas_.Line(plot_.left - 15, y, plot_.left, y);
-            const std::string text = Number(v, loss_.step);
-            canvas_.TextOut(plot_.left - 25 - canvas_.TextWidth(text), y - 14, text);
+            const std::string text = AxisNumber(v, loss_.step);
+            canvas_.TextOut(plot_.left - 25 - canvas_.TextWidth(text), y + up, text);
         }
         for (double v = efficiency_.min; v <= efficiency_.max + efficiency_.step / 2;
              v += efficiency_.step) {
             const int y = static_cast<int>(std::lround(Y(v, efficiency_)));
             canvas_.Line(plot_.right, y, plot_.right + 15, y);
-            canvas_.TextOut(plot_.right + 25, y - 14, Number(v, efficiency_.step));
+            canvas_.TextOut(plot_.right + 25, y + up, AxisNumber(v, efficiency_.step));
         }
         canvas_.TextOut(plot_.left - 150, -(plot_.top - 45), kChartLossTitle);
         const std::string right = kChartEfficiencyTitle;
@@ -200,7 +203,7 @@ private:
             Cross(canvas_, sx + 45, sy, 10);
         });
         if (chart_.lossLimit) {
-            entry("Grenzwert Abgasverlust " + Number(*chart_.lossLimit, 1) + " %",
+            entry("Grenzwert Abgasverlust " + AxisNumber(*chart_.lossLimit, 1) + " %",
                   [&](int sx, int sy) {
                       canvas_.SetPenWidth(4);
                       Dashed(canvas_, sx, sy, sx + 90, sy, 40, 25);

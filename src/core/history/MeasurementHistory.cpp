@@ -78,11 +78,12 @@ public:
         std::unordered_set<std::string> seen;
         std::vector<HistoryEntry> kept;
         for (HistoryEntry& e : history_.entries) {
-            if (!seen.insert(MeasurementKey(e.card)).second) {
-                continue;
-            }
+            // Without a date two cards cannot be told apart as one measurement: each counts.
             if (!ParseCardDate(CellOf(e.card, kColDate), e.date)) {
                 ++history_.withoutDate;
+                continue;
+            }
+            if (!seen.insert(MeasurementKey(e.card)).second) {
                 continue;
             }
             e.minutes = ParseCardTime(CellOf(e.card, kColTime));

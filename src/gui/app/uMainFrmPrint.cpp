@@ -37,23 +37,14 @@ public:
 
 QPointer<PrinterHolder> gPrinter;
 
-// The name offered for a PDF: the card file's, with ".pdf"; without a card file the last PDF.
-QString ProposedPdfName(const QString& lastPdf) {
-    const std::string cardFile = MainFrm != nullptr ? MainFrm->Document().FileName() : "";
-    if (cardFile.empty()) {
-        return lastPdf.isEmpty() ? QStringLiteral("fendro.pdf") : lastPdf;
-    }
-    const QFileInfo card(FromUtf8(cardFile));
-    return card.dir().filePath(card.completeBaseName() + QStringLiteral(".pdf"));
-}
-
 // A job into a PDF file asks for the file each time, so that no job silently replaces the PDF
 // of an earlier one. False when the user cancels or keeps the existing file.
 bool ChoosePdfFile(QPrinter& printer, TFileDialog& dialog, QWidget* parent) {
     dialog.Title = QStringLiteral("In PDF-Datei drucken");
     dialog.Filter = QStringLiteral("PDF-Dateien (*.pdf)");
     dialog.DefaultExt = QStringLiteral("pdf");
-    dialog.FileName = ProposedPdfName(printer.outputFileName());
+    dialog.FileName = ProposedPdfName(MainFrm != nullptr ? MainFrm->Document().FileName() : "",
+                                      printer.outputFileName());
     if (!dialog.Execute(parent)) {
         return false;
     }
@@ -92,7 +83,19 @@ void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& p
         QtPrintCanvas canvas(printer);
         print(canvas);
     }
-    if (pdf) {
+    ReportPdfJob(window, printer);
+}
+
+QString ProposedPdfName(const std::string& cardFile, const QString& lastPdf) {
+    if (cardFile.empty()) {
+        return lastPdf.isEmpty() ? QStringLiteral("fendro.pdf") : lastPdf;
+    }
+    const QFileInfo card(FromUtf8(cardFile));
+    return card.dir().filePath(card.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void ReportPdfJob(QMainWindow* window, const QPrinter& printer) {
+    if (window != nullptr && printer.outputFormat() == QPrinter::PdfFormat) {
         window->statusBar()->showMessage(
             QString::fromUtf8("Gedruckt in die PDF-Datei %1")
                 .arg(QDir::toNativeSeparators(printer.outputFileName())));

@@ -3,7 +3,10 @@
 #pragma once
 // The printer of the main window's print commands.
 
+#include <QString>
+
 #include <functional>
+#include <string>
 
 class PrintCanvas;
 class QMainWindow;
@@ -17,3 +20,10 @@ QPrinter& ProgramPrinter();
 // no job silently replaces the PDF of an earlier one, and then says in the status bar where the
 // file went.
 void RunPrintJob(QMainWindow* window, const std::function<void(PrintCanvas&)>& print);
+
+// The name offered for a PDF: the card file's (UTF-8), with ".pdf"; without a card file the
+// last PDF.
+QString ProposedPdfName(const std::string& cardFile, const QString& lastPdf);
+
+// Says in the window's status bar where a job into a PDF file went; nothing for a printer.
+void ReportPdfJob(QMainWindow* window, const QPrinter& printer);

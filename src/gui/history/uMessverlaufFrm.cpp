@@ -25,6 +25,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
+#include <QMainWindow>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -147,6 +149,7 @@ void TMessverlaufFrm::ShowHistory(const CardTable& table, int row,
     });
     captions_ = table.RowAt(0);
     customerLine_ = CustomerLine(table.RowAt(row));
+    cardFileName_ = cardFileName;
     history_ = History();
     CustomerLabel->setText(FromUtf8("Kunde: " + customerLine_));
     NotesLabel->setText(FromUtf8("Lese Karteien..."));
@@ -217,6 +220,9 @@ void TMessverlaufFrm::FillChart() {
     // A new chart each time: axes taken out of a chart leave their drawing behind until later.
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // Axis numbers with a decimal comma, as on the printed page.
+    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->setLocalizeNumbers(true);
     QChart* old = ChartView->chart();
     ChartView->setChart(chart);
     delete old;
@@ -325,6 +331,11 @@ void TMessverlaufFrm::UpdateButtons() {
 
 void TMessverlaufFrm::DruckenClick() {
     QPrinter& printer = ProgramPrinter();
+    // The dialog offers the PDF under the card file's name, as the main window's jobs do; a
+    // printer chosen before stays chosen.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setOutputFileName(ProposedPdfName(cardFileName_, printer.outputFileName()));
+    }
     const QString title = QStringLiteral("Messverlauf drucken");
     if (const std::optional<bool> confirmed = DialogAnswers::AnswerPrinter(printer, title)) {
         if (!*confirmed) {
@@ -341,8 +352,11 @@ void TMessverlaufFrm::DruckenClick() {
         }
     }
     CheckPrinterUsable(printer);
-    QtPrintCanvas canvas(printer);
-    PrintHistory(canvas, history_, customerLine_, captions_);
+    {
+        QtPrintCanvas canvas(printer);
+        PrintHistory(canvas, history_, customerLine_, captions_);
+    }
+    ReportPdfJob(qobject_cast<QMainWindow*>(parentWidget()), printer);
 }
 
 void TMessverlaufFrm::ZurKarteClick() {

@@ -59,6 +59,7 @@ private:
     History history_;
     CardTable::Row captions_;
     std::string customerLine_;
+    std::string cardFileName_;
     QSize savedSize_;
     bool busy_ = false;
 };
