@@ -24,6 +24,9 @@ int CmdPrintCard(const Args& args);
 int CmdHistory(const Args& args);
 // Measurement certificates into a PDF file.
 int CmdCertificate(const Args& args);
+// Customer lists of other programs in, cards out.
+int CmdImport(const Args& args);
+int CmdExport(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

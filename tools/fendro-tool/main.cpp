@@ -30,6 +30,10 @@ const Command kCommands[] = {
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
+    {"import", CmdImport,
+     "import SOURCE CARDFILE [--map COLUMN=SOURCE[+SOURCE...]]... [--no-header] [--sheet NAME] "
+     "[--append] [--report REPORTFILE] [--dta COLUMNFILE]"},
+    {"export", CmdExport, "export CARDFILE OUTFILE [--dta COLUMNFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

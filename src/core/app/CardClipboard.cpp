@@ -26,12 +26,6 @@ void AppendCell(std::string& out, const std::string& cell) {
     out += '"';
 }
 
-// The measured values that are numbers; fuel, date, time and oil derivatives are texts.
-bool IsNumberColumn(int col) {
-    return col > kColFuel && col < kColNominalOutput && col != kColDate && col != kColTime &&
-           col != kColOilDerivatives;
-}
-
 bool EndsField(std::u32string_view text, size_t i) {
     return i == text.size() || text[i] == U'\t' || text[i] == U'\r' || text[i] == U'\n';
 }
@@ -100,6 +94,11 @@ std::vector<Fields> SplitLines(std::u32string_view text) {
 }
 
 } // namespace
+
+bool IsNumberColumn(int col) {
+    return col > kColFuel && col < kColNominalOutput && col != kColDate && col != kColTime &&
+           col != kColOilDerivatives;
+}
 
 std::string CardLines(const CardTable& table, const std::vector<int>& rows) {
     std::string out;

@@ -16,6 +16,9 @@
 // quoted as spreadsheets do it.
 std::string CardLines(const CardTable& table, const std::vector<int>& rows);
 
+// The measured values that are numbers; fuel, date, time and oil derivatives are texts.
+bool IsNumberColumn(int col);
+
 // Whether a pasted text is card lines (a line of several fields) rather than a single value.
 bool HoldsCardLines(std::u32string_view text);
 

@@ -10,6 +10,8 @@ constexpr char32_t kHighTable[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -27,6 +29,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 // Decodes one UTF-8 sequence at `i`; returns false on malformed input.
 bool NextCodePoint(std::string_view s, size_t& i, char32_t& cp) {
@@ -124,6 +128,32 @@ std::string Utf8ToAnsiLossy(std::string_view utf8) {
         }
         const int b = CodePointToAnsi(cp);
         out += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return out;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        char32_t cp = 0;
+        if (!NextCodePoint(text, i, cp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u32string Utf8ToCodePoints(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        if (!NextCodePoint(utf8, i, cp)) {
+            cp = 0xFFFD;
+            ++i;
+        }
+        out.push_back(cp);
     }
     return out;
 }

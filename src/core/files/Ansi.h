@@ -22,3 +22,12 @@ bool Utf8ToAnsi(std::string_view utf8, std::string& out);
 
 // As above, with '?' for every character that does not convert.
 std::string Utf8ToAnsiLossy(std::string_view utf8);
+
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+// Whether `text` is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+// The code points of UTF-8 text; a byte that starts no valid sequence becomes U+FFFD.
+std::u32string Utf8ToCodePoints(std::string_view utf8);

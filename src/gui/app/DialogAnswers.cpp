@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/DialogAnswers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +75,9 @@ QMap<QString, QString> FieldsOf(const QWidget& form) {
             fields.insert(child->objectName(), edit->text());
         } else if (const auto* box = qobject_cast<const QComboBox*>(child)) {
             fields.insert(child->objectName(), box->currentText());
+        } else if (const auto* check = qobject_cast<const QCheckBox*>(child)) {
+            fields.insert(child->objectName(),
+                          check->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
         }
     }
     return fields;
@@ -92,6 +96,10 @@ bool Fill(QWidget& form, const QString& name, const QString& text) {
         }
         box->setCurrentIndex(index);
         return index >= 0;
+    }
+    if (auto* check = form.findChild<QCheckBox*>(name)) {
+        check->setChecked(text == QStringLiteral("1"));
+        return text == QStringLiteral("1") || text == QStringLiteral("0");
     }
     return false;
 }

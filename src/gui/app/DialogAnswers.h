@@ -24,7 +24,7 @@ enum TSaveMode : unsigned char;
 namespace DialogAnswers {
 
 // A form dialog: new texts for its fields by object name (a line edit takes the text, a combo
-// box the item with that data or text), then OK or cancel.
+// box the item with that data or text, a check box "1" or "0"), then OK or cancel.
 struct FormAnswer {
     bool accepted = true;
     QMap<QString, QString> fields;

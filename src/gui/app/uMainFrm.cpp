@@ -197,7 +197,8 @@ void TMainFrm::BuildMenu() {
         AddCommand(Datei1, "Speichern1", FromUtf8("&Speichern"), &TMainFrm::Speichern1Click);
     Speichernunter1 = AddCommand(Datei1, "Speichernunter1", FromUtf8("&Speichern unter..."),
                                  &TMainFrm::Speichernunter1Click);
-    Export1 = AddCommand(Datei1, "Export1", FromUtf8("Export..."), nullptr);
+    Import1 = AddCommand(Datei1, "Import1", FromUtf8("Import..."), &TMainFrm::Import1Click);
+    Export1 = AddCommand(Datei1, "Export1", FromUtf8("Export..."), &TMainFrm::Export1Click);
     Datei1->addSeparator()->setObjectName(QStringLiteral("N1"));
     DruckerEinrichten1 =
         AddCommand(Datei1, "DruckerEinrichten1", FromUtf8("&Drucker Einrichten..."),

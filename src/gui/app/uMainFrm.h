@@ -6,8 +6,8 @@
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
-// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round) and
-// uMainFrmPlacement.cpp (the window's place).
+// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
+// uMainFrmPlacement.cpp (the window's place) and uMainFrmImport.cpp (lists in and out).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -102,6 +102,16 @@ public:
     void OpenRecentFile(const std::string& fileName);
     QAction* RecentCommand(int place) const { return recentCommands_[static_cast<size_t>(place)]; }
 
+    // Customer lists in and out (uMainFrmImport.cpp). ImportList runs the import dialog on a
+    // list file and imports it; false when nothing was imported.
+    bool ImportList(const std::string& fileName);
+    // Whether a file about to be opened as a card file is clearly a list of another program.
+    bool LooksLikeList(const std::string& fileName) const;
+    // Writes the cards of `rows` into `fileName` as its extension says (.xlsx or .csv).
+    void ExportCards(const std::string& fileName, const std::vector<int>& rows, TSaveMode mode);
+    TFileDialog ImportDialog{TFileDialog::Open};
+    TFileDialog ExportDialog{TFileDialog::Save};
+
     // Card operations.
     void InsertCard();
     void DeleteCard();
@@ -131,6 +141,8 @@ public:
     void Oeffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
+    void Import1Click();
+    void Export1Click();
     void DruckerEinrichten1Click();
     void DruckenKarteikarte1Click();
     void DruckenListe1Click();
@@ -189,6 +201,7 @@ public:
     QAction* Oeffnen1 = nullptr;
     QAction* Speichern1 = nullptr;
     QAction* Speichernunter1 = nullptr;
+    QAction* Import1 = nullptr;
     QAction* Export1 = nullptr;
     QAction* DruckerEinrichten1 = nullptr;
     QAction* DruckenKarteikarte1 = nullptr;

@@ -146,6 +146,13 @@ void TMainFrm::OpenCardFile() {
         return;
     }
     const std::string fileName = ToUtf8(OpenDialog1.FileName);
+    // A customer list of another program would become cards holding whole lines.
+    if (LooksLikeList(fileName) &&
+        AskYesNo(QStringLiteral("Die Datei sieht nicht wie eine Kartei aus. Mit Import öffnen?"),
+                 QStringLiteral("Öffnen"))) {
+        ImportList(fileName);
+        return;
+    }
     if (OpenNamedCardFile(fileName)) {
         RememberRecentFile(fileName);
     }
