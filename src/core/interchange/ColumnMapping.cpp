@@ -154,8 +154,12 @@ ColumnMapping ProposeMapping(const std::vector<std::string>& header,
             take(mapping[c], whole);
             continue;
         }
-        take(mapping[c], find(kRules[c].first));
-        take(mapping[c], find(kRules[c].second));
+        // A house number or a first name alone is no street or name; a town is a town.
+        const int first = find(kRules[c].first);
+        if (first >= 0 || c == kColTown) {
+            take(mapping[c], first);
+            take(mapping[c], find(kRules[c].second));
+        }
     }
     return mapping;
 }
