@@ -36,6 +36,7 @@ EXPECTED = [
     ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
     ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),
+    ("import of a 100,000-row list (at most 1 s), export to xlsx and CSV", ["bench_import*"]),
 ]
 
 STANDARD_KEYS = {

@@ -22,12 +22,35 @@ bool IsControl(char32_t c) {
     return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
 }
 
+// Plain printable ASCII without separators, in a column without a rule on its characters and
+// within the limit: as typing and pasting would take it, unchanged. Most fields are such.
+bool FitsAsItStands(int col, std::string_view text) {
+    if (IsFactColumn(col)) {
+        return false;
+    }
+    const int limit = TypingLimit(col);
+    if (limit > 0 && text.size() > static_cast<size_t>(limit)) {
+        return false;
+    }
+    for (const char c : text) {
+        if (c < 0x20 || c > 0x7E || c == ',' || c == ';') {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 FittedField FitField(int col, std::string_view text) {
     FittedField fitted;
+    if (FitsAsItStands(col, text)) {
+        fitted.value = std::string(text);
+        return fitted;
+    }
     // First what no cell can hold, each replaced rather than dropped.
     std::u32string wanted;
+    wanted.reserve(text.size());
     const std::u32string codePoints = Utf8ToCodePoints(text);
     for (size_t i = 0; i < codePoints.size(); ++i) {
         const char32_t c = codePoints[i];

@@ -150,8 +150,11 @@ SourceRows ReadCsvRows(std::string_view text, char separator, size_t maxRows) {
     };
     const auto endRow = [&] {
         endCell();
+        const size_t width = row.size();
         rows.push_back(std::move(row));
-        row.clear();
+        row = SourceRow();
+        // Rows of a list are alike: the next one takes as many cells.
+        row.reserve(width);
         rowStarted = false;
     };
     size_t i = 0;
