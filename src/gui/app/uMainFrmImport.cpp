@@ -147,6 +147,12 @@ bool TMainFrm::ImportList(const std::string& fileName) {
         });
     ProgressFrm->hide();
 
+    TImportBerichtFrm report(result.report, captions, this);
+    if (result.cards.empty()) {
+        // Nothing to replace the cards with: the table stays as it was.
+        report.Execute();
+        return false;
+    }
     int first = 1;
     gridModel_->BeginChange();
     if (!append) {
@@ -162,16 +168,10 @@ bool TMainFrm::ImportList(const std::string& fileName) {
         document_.SetFileName(std::string());
         SetPlainTitle();
     }
-    if (!result.cards.empty()) {
-        document_.SetChanged(true);
-    }
+    document_.SetChanged(true);
     ShowCardPage();
-    if (first < Cards().RowCount()) {
-        SetCurrentCell(0, first);
-    }
-    RefreshMeasurementView(first < Cards().RowCount() ? first : 1);
-
-    TImportBerichtFrm report(result.report, captions, this);
+    SetCurrentCell(0, first);
+    RefreshMeasurementView(first);
     report.Execute();
     return true;
 }
