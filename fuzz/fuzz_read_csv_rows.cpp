@@ -4,6 +4,7 @@
 // again read back the same, and no cell made to fit a card holds what would break the card file.
 
 #include "core/app/CardTyping.h"
+#include "core/files/CardColumns.h"
 #include "core/interchange/CardFitting.h"
 #include "core/interchange/CsvReader.h"
 #include "core/interchange/CsvWriter.h"
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     int col = 0;
     for (const SourceRow& row : rows) {
         for (const std::string& cell : row) {
-            col = (col + 1) % 30;
+            col = (col + 1) % kFactColumnsEnd;
             const FittedField fitted = FitField(col, cell);
             const int limit = TypingLimit(col);
             if (fitted.value.find_first_of(",;\r\n", 0) != std::string::npos ||

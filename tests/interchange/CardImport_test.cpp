@@ -50,6 +50,11 @@ TEST(CardFitting, FollowsTheRulesOfTypingAndPasting) {
     EXPECT_EQ(f.value, "V");
     EXPECT_EQ(f.changes, unsigned{kFitCharacter});
     EXPECT_EQ(FitField(kColInstallDate, "01.03.2005").changes, 0u);
+    // The plant's columns follow their own rules as well.
+    EXPECT_EQ(FitField(kColMeasuredOutput, "22,3").value, "22.3");
+    EXPECT_EQ(FitField(kColDueYear, "2027/28").changes, unsigned{kFitInvalid});
+    EXPECT_EQ(FitField(kColOwner, "Hausverwaltung Sonnenhof GmbH & Co. KG, Abt. Technik").value,
+              "Hausverwaltung Sonnenhof GmbH & Co. KG A");
 }
 
 TEST(CardImport, MakesCardsAndReportsEveryChange) {

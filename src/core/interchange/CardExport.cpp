@@ -50,7 +50,9 @@ ExportCell ExportedCell(int col, std::string_view cell) {
     ExportCell out;
     out.text = AnsiToUtf8(cell);
     const std::string_view value = Trimmed(cell);
-    if ((IsNumberColumn(col) || col == kColNominalOutput) && ParsePlainNumber(value, out.number)) {
+    const bool numberColumn =
+        IsNumberColumn(col) || col == kColNominalOutput || col == kColMeasuredOutput;
+    if (numberColumn && ParsePlainNumber(value, out.number)) {
         out.kind = ExportKind::Number;
         out.text = std::string(value);
         for (char& c : out.text) {

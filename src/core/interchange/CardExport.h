@@ -19,8 +19,8 @@ struct ExportCell {
     double number = 0; // the number, or the date's serial in the 1900 system
 };
 
-// Cell `col` of a card (Windows-1252) as it goes out: a number in a number column when the
-// whole cell is one, a date in the date columns when it is a real day, text otherwise.
+// Cell `col` of a card (Windows-1252) as it goes out: a number in a number column (the measured
+// values and the outputs in kW) when the whole cell is one, a date in the date columns when it is a real day, text otherwise.
 ExportCell ExportedCell(int col, std::string_view cell);
 
 // The table rows to export: `selected` where cards are selected, else every card.

@@ -11,11 +11,12 @@
 namespace {
 
 bool IsFactColumn(int col) {
-    return col >= kColNominalOutput && col < kColNominalOutput + kPlantFactColumns;
+    return col >= kColNominalOutput && col < kFactColumnsEnd;
 }
 
+// The measured numbers, and the plant's outputs, where typing makes a comma a point.
 bool TakesDecimalComma(int col) {
-    return IsNumberColumn(col) || col == kColNominalOutput;
+    return IsNumberColumn(col) || (IsFactColumn(col) && FactColumnCharacter(col, U',') == U'.');
 }
 
 bool IsControl(char32_t c) {
