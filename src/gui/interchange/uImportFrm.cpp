@@ -314,6 +314,7 @@ void TImportFrm::UpdatePreview() {
                               new QTableWidgetItem(FromUtf8(AnsiToUtf8(preview.cards[r][c]))));
         }
     }
+    Vorschau->resizeColumnsToContents();
     // The changed fields, found by the row they came from.
     std::vector<int> sourceRowOfCard;
     for (size_t r = first; r < head.size(); ++r) {
