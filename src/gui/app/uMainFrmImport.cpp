@@ -60,10 +60,20 @@ std::map<int, std::string> RememberedMapping(int colCount) {
     return remembered;
 }
 
+// Every key written is a write of the whole file: columns without a source and without an
+// earlier entry get none.
 void RememberMapping(const std::vector<std::string>& texts) {
-    IniFile ini(SettingsFileName());
-    for (size_t col = 0; col < texts.size(); ++col) {
-        ini.WriteString(kImportSection, "K" + std::to_string(col), Utf8ToAnsiLossy(texts[col]));
+    try {
+        IniFile ini(SettingsFileName());
+        for (size_t col = 0; col < texts.size(); ++col) {
+            const std::string key = "K" + std::to_string(col);
+            if (!texts[col].empty() || ini.ValueExists(kImportSection, key)) {
+                ini.WriteString(kImportSection, key, Utf8ToAnsiLossy(texts[col]));
+            }
+        }
+    } catch (const EInOutError&) {
+        // A settings file that cannot be written was reported at the start; the import goes on
+        // without remembering its mapping.
     }
 }
 
