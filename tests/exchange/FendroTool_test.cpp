@@ -212,3 +212,52 @@ TEST_F(FendroToolTest, DecodeIntoStandardOutput) {
     EXPECT_EQ(ReadBytes(dir.File("out.txt")),
               ReadBytes(dir.File("lib.csv")) + "Daten gespeichert\n");
 }
+
+TEST_F(FendroToolTest, ImportAndExportOfCustomerLists) {
+    const std::string list = dir.File("kunden.csv");
+    WriteBytes(list, "\xEF\xBB\xBFKd-Nr.;Nachname;Vorname;Stra\xC3\x9F"
+                     "e;Nr.;PLZ;Ort\r\n"
+                     "1;M\xC3\xBCller;Hans;\"Hauptstra\xC3\x9F"
+                     "e, Hof\";12;12345;Berlin\r\n"
+                     ";;;;;;\r\n"
+                     "2;Schulz;Eva;Ringweg;3;54321;Bonn\r\n");
+    const std::string cards = dir.File("karten.csv");
+    const std::string report = dir.File("bericht.csv");
+    const std::string dta = std::string(FENDRO_BINARY_DIR) + "/fendro.DTA";
+    Result r =
+        Run("import " + Q(list) + " " + Q(cards) + " --report " + Q(report) + " --dta " + Q(dta));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "2 Karten importiert, 0 Felder gek\xC3\xBCrzt, 1 Feld angepasst, 1 Zeile "
+                     "\xC3\xBC"
+                     "bersprungen (leer)\n");
+    const std::string commas(45, ',');
+    EXPECT_EQ(ReadBytes(cards), "M\xFCller Hans,Hauptstra\xDF"
+                                "e Hof 12,12345 Berlin" +
+                                    commas + "\r\nSchulz Eva,Ringweg 3,54321 Bonn" + commas +
+                                    "\r\n");
+    EXPECT_NE(ReadBytes(report).find("Hauptstra\xC3\x9F"
+                                     "e Hof 12"),
+              std::string::npos);
+
+    // Mapped by hand and appended: the customer number as the name.
+    r = Run("import " + Q(list) + " " + Q(cards) + " --map Name=Kd-Nr. --map K1= --append --dta " +
+            Q(dta));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(ReadBytes(cards).find("\r\n2,,54321 Bonn,"), std::string::npos);
+
+    const std::string xlsx = dir.File("karten.xlsx");
+    ASSERT_EQ(Run("export " + Q(cards) + " " + Q(xlsx) + " --dta " + Q(dta)).exitCode, 0);
+    EXPECT_EQ(ReadBytes(xlsx).substr(0, 2), "PK");
+    ASSERT_EQ(Run("export " + Q(cards) + " " + Q(dir.File("karten-aus.csv")) + " --dta " + Q(dta))
+                  .exitCode,
+              0);
+    EXPECT_EQ(ReadBytes(dir.File("karten-aus.csv")).substr(0, 8), "\xEF\xBB\xBFName;");
+
+    // Bad calls and unreadable lists.
+    EXPECT_EQ(Run("import " + Q(list) + " " + Q(cards) + " --map Telefon=1").exitCode, 2);
+    EXPECT_EQ(Run("import " + Q(list)).exitCode, 2);
+    EXPECT_EQ(Run("export " + Q(cards) + " " + Q(dir.File("x.pdf"))).exitCode, 2);
+    WriteBytes(dir.File("kaputt.ods"), "kein Archiv");
+    EXPECT_EQ(Run("import " + Q(dir.File("kaputt.ods")) + " " + Q(cards)).exitCode, 1);
+    EXPECT_EQ(Run("import " + Q(dir.File("fehlt.csv")) + " " + Q(cards)).exitCode, 1);
+}
