@@ -59,16 +59,16 @@ QString ReadCellText(QXmlStreamReader& xml) {
             ++depth;
             if (xml.name() == QStringLiteral("p") || xml.name() == QStringLiteral("h")) {
                 if (paragraphs++ > 0) {
-                    text += QLatin1Char('\n');
+                    AppendCellText(text, u"\n");
                 }
             } else if (xml.name() == QStringLiteral("s")) {
                 bool ok = false;
                 const int n = xml.attributes().value(QStringLiteral("text:c")).toInt(&ok);
-                text += QString(ok ? std::clamp(n, 1, 1000) : 1, QLatin1Char(' '));
+                AppendCellText(text, QString(ok ? std::clamp(n, 1, 1000) : 1, QLatin1Char(' ')));
             } else if (xml.name() == QStringLiteral("tab")) {
-                text += QLatin1Char('\t');
+                AppendCellText(text, u"\t");
             } else if (xml.name() == QStringLiteral("line-break")) {
-                text += QLatin1Char('\n');
+                AppendCellText(text, u"\n");
             } else if (xml.name() == QStringLiteral("annotation")) {
                 xml.skipCurrentElement();
                 --depth;
@@ -78,7 +78,7 @@ QString ReadCellText(QXmlStreamReader& xml) {
             --depth;
             break;
         case QXmlStreamReader::Characters:
-            text += xml.text();
+            AppendCellText(text, xml.text());
             break;
         default:
             break;
@@ -109,7 +109,7 @@ std::string CellValue(QXmlStreamReader& xml) {
 // The rows of one table:table, the reader standing on its start.
 SourceRows ReadTable(QXmlStreamReader& xml) {
     SourceRows rows;
-    size_t cells = 0;
+    CellBudget budget;
     size_t emptyRows = 0; // counted, not yet made
     int depth = 1;
     while (depth > 0 && !xml.atEnd()) {
@@ -153,7 +153,7 @@ SourceRows ReadTable(QXmlStreamReader& xml) {
             const size_t room = kMaxSourceColumns > row.size() ? kMaxSourceColumns - row.size() : 0;
             const size_t empties = std::min(emptyCells, room);
             const size_t copies = std::min(cellRepeat, room - empties);
-            CountCells(cells, empties + copies);
+            budget.Add(empties + copies, copies * value.size());
             row.resize(row.size() + empties);
             row.insert(row.end(), copies, value);
             emptyCells = 0;
@@ -166,7 +166,12 @@ SourceRows ReadTable(QXmlStreamReader& xml) {
         rows.resize(rows.size() + before);
         emptyRows = 0;
         const size_t copies = std::min(rowRepeat, kMaxRows - std::min(kMaxRows, rows.size()));
-        CountCells(cells, (copies > 0 ? copies - 1 : 0) * row.size());
+        size_t rowBytes = 0;
+        for (const std::string& cell : row) {
+            rowBytes += cell.size();
+        }
+        const size_t more = copies > 0 ? copies - 1 : 0;
+        budget.Add(more * row.size(), more * rowBytes);
         rows.insert(rows.end(), copies, row);
     }
     return rows;

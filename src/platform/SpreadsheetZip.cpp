@@ -73,10 +73,19 @@ std::string NumberText(const QString& value) {
     return text;
 }
 
-void CountCells(size_t& used, size_t cells) {
-    used += cells;
-    if (used > kMaxSourceCells) {
+void CellBudget::Add(size_t cells, size_t textBytes) {
+    constexpr size_t kMaxBytes = size_t{512} << 20;
+    cells_ += cells;
+    bytes_ += cells * sizeof(std::string) + textBytes;
+    if (cells_ > kMaxSourceCells || bytes_ > kMaxBytes) {
         throw EImportError(TooLargeMessage());
+    }
+}
+
+void AppendCellText(QString& text, QStringView more) {
+    const qsizetype room = kMaxCellText - text.size();
+    if (room > 0) {
+        text += more.left(room);
     }
 }
 

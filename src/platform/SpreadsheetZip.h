@@ -24,5 +24,21 @@ constexpr qint64 kMaxSheetXml = 1024LL * 1024 * 1024;
 // A number of the file ("24.5", "1E3") as the import wants it: shortest text with a point.
 std::string NumberText(const QString& value);
 
-// The first line of the cell budget: counts `cells` more, throws beyond kMaxSourceCells.
-void CountCells(size_t& used, size_t cells);
+// What the cells of a sheet take so far. A small file can stand for a huge sheet (repeat counts,
+// one long shared text in a million cells); beyond kMaxSourceCells cells or 512 MiB the
+// reading ends with EImportError.
+class CellBudget {
+public:
+    // `cells` more cells holding `textBytes` bytes of text together.
+    void Add(size_t cells, size_t textBytes);
+
+private:
+    size_t cells_ = 0;
+    size_t bytes_ = 0;
+};
+
+// The longest text of one cell, as spreadsheet programs have it; the rest is dropped.
+constexpr int kMaxCellText = 32767;
+
+// Appends `more` to a cell's text up to kMaxCellText.
+void AppendCellText(QString& text, QStringView more);

@@ -116,8 +116,8 @@ QString ReadRichText(QXmlStreamReader& xml) {
             --depth;
             break;
         case QXmlStreamReader::Characters:
-            if (phonetic == 0 && xml.name().isEmpty()) {
-                text += xml.text();
+            if (phonetic == 0) {
+                AppendCellText(text, xml.text());
             }
             break;
         default:
@@ -130,16 +130,16 @@ QString ReadRichText(QXmlStreamReader& xml) {
 std::vector<std::string> ReadSharedStrings(const std::string& fileName) {
     const QByteArray data = ZipEntry(fileName, QStringLiteral("xl/sharedStrings.xml"), kMaxPartXml);
     std::vector<std::string> strings;
+    CellBudget budget;
     if (data.isEmpty()) {
         return strings; // a workbook with inline strings only
     }
     QXmlStreamReader xml(data);
-    size_t cells = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement &&
             xml.name() == QStringLiteral("si")) {
-            CountCells(cells, 1);
             strings.push_back(ToUtf8(ReadRichText(xml)));
+            budget.Add(1, strings.back().size());
         }
     }
     CheckXml(xml, fileName, QStringLiteral("xl/sharedStrings.xml"));
@@ -268,7 +268,7 @@ SourceRows ReadXlsx(const std::string& fileName, const std::string& sheetName) {
     }
 
     SourceRows rows;
-    size_t cells = 0;
+    CellBudget budget;
     QXmlStreamReader xml(data);
     int rowIndex = -1;
     int colIndex = -1;
@@ -346,8 +346,9 @@ SourceRows ReadXlsx(const std::string& fileName, const std::string& sheetName) {
             rows.resize(static_cast<size_t>(r) + 1);
         }
         SourceRow& row = rows[static_cast<size_t>(r)];
+        budget.Add(0, text.size());
         if (static_cast<size_t>(c) >= row.size()) {
-            CountCells(cells, static_cast<size_t>(c) + 1 - row.size());
+            budget.Add(static_cast<size_t>(c) + 1 - row.size(), 0);
             row.resize(static_cast<size_t>(c) + 1);
         }
         row[static_cast<size_t>(c)] = std::move(text);

@@ -136,8 +136,13 @@ void InterchangeTest::odsSheetsRepeatsAndHostileFiles() {
                         "<table:table table:name=\"Riesig\"><table:table-row "
                         "table:number-rows-repeated=\"100000000\"><table:table-cell "
                         "table:number-columns-repeated=\"30\"><text:p>x</text:p>"
-                        "</table:table-cell></table:table-row></table:table>"));
-    QCOMPARE(SpreadsheetSheets(file), (std::vector<std::string>{"Kunden", "Riesig"}));
+                        "</table:table-cell></table:table-row></table:table>"
+                        "<table:table table:name=\"Lang\"><table:table-row "
+                        "table:number-rows-repeated=\"100\"><table:table-cell "
+                        "table:number-columns-repeated=\"16384\"><text:p>" +
+                        QByteArray(2000, 'x') +
+                        "</text:p></table:table-cell></table:table-row></table:table>"));
+    QCOMPARE(SpreadsheetSheets(file), (std::vector<std::string>{"Kunden", "Riesig", "Lang"}));
     // Trailing empty rows and cells stand for nothing.
     const SourceRows rows = ReadSpreadsheet(file, "Kunden");
     QCOMPARE(rows.size(), size_t{2});
@@ -145,6 +150,9 @@ void InterchangeTest::odsSheetsRepeatsAndHostileFiles() {
     // A repeat count beyond any list ends with a message instead of filling the memory.
     QVERIFY(
         ImportError([&] { ReadSpreadsheet(file, "Riesig"); }).contains(QStringLiteral("zu groß")));
+    // So does a long text repeated into gigabytes.
+    QVERIFY(
+        ImportError([&] { ReadSpreadsheet(file, "Lang"); }).contains(QStringLiteral("zu groß")));
 
     const std::string broken = dir.File("kaputt.xlsx");
     WriteBytes(broken, "PK\x03\x04 kein Archiv");

@@ -54,7 +54,7 @@ std::string CleanUtf8(std::string_view text) {
 } // namespace
 
 std::string TooLargeMessage() {
-    return "Die Liste ist zu groß für den Import (mehr als 20 Millionen Felder).";
+    return "Die Liste ist zu groß für den Import. Bitte teilen Sie sie in kleinere Listen.";
 }
 
 TextEncoding DetectEncoding(std::string_view bytes) {

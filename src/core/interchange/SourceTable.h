@@ -24,5 +24,5 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The message for a list beyond kMaxSourceCells.
+// The message for a list beyond kMaxSourceCells, or beyond what the readers let a sheet take.
 std::string TooLargeMessage();
