@@ -269,13 +269,30 @@ void InterchangeTest::openOfAListOffersTheImport() {
     QCOMPARE(MainFrm->Cards().RowCount(), 3);
     QCOMPARE(Cell(0, 1), QString::fromUtf8("Müller Hans"));
 
-    // "Nein" opens it as a card file: one card a line.
-    MainFrm->Document().SetChanged(false);
+    // "Nein" opens it as a card file: one card a line. The question about the unsaved imported
+    // cards comes once, before the file dialog.
+    DialogAnswers::QueueYesNo(false);
     DialogAnswers::QueueFile(FromUtf8(file));
     DialogAnswers::QueueYesNo(false);
     MainFrm->Oeffnen1->trigger();
+    QCOMPARE(DialogAnswers::TakeShown(),
+             (QStringList{QStringLiteral("?: Daten geändert ?"),
+                          QString::fromUtf8("?: Die Datei sieht nicht wie eine Kartei aus. Mit "
+                                            "Import öffnen?")}));
     QCOMPARE(MainFrm->Cards().RowCount(), 5);
     QCOMPARE(MainFrm->Document().FileName(), file);
+
+    // Importing instead, unsaved changes dropped by that first answer are not asked about again.
+    MainFrm->Document().SetChanged(true);
+    DialogAnswers::QueueYesNo(false);
+    DialogAnswers::QueueFile(FromUtf8(file));
+    DialogAnswers::QueueYesNo(true);
+    DialogAnswers::QueueForm({true, {}});
+    DialogAnswers::QueueForm({true, {}});
+    MainFrm->Oeffnen1->trigger();
+    QCOMPARE(DialogAnswers::TakeShown().size(), 2);
+    QCOMPARE(DialogAnswers::Pending(), 0);
+    QCOMPARE(MainFrm->Cards().RowCount(), 3);
 }
 
 void InterchangeTest::exportFromTheMenu() {

@@ -103,8 +103,9 @@ public:
     QAction* RecentCommand(int place) const { return recentCommands_[static_cast<size_t>(place)]; }
 
     // Customer lists in and out (uMainFrmImport.cpp). ImportList runs the import dialog on a
-    // list file and imports it; false when nothing was imported.
-    bool ImportList(const std::string& fileName);
+    // list file and imports it; false when nothing was imported. Replacing the cards asks about
+    // unsaved changes unless the caller has asked already.
+    bool ImportList(const std::string& fileName, bool askAboutChanges = true);
     // Whether a file about to be opened as a card file is clearly a list of another program.
     bool LooksLikeList(const std::string& fileName) const;
     // Writes the cards of `rows` into `fileName` as its extension says (.xlsx or .csv).

@@ -150,7 +150,8 @@ void TMainFrm::OpenCardFile() {
     if (LooksLikeList(fileName) &&
         AskYesNo(QStringLiteral("Die Datei sieht nicht wie eine Kartei aus. Mit Import öffnen?"),
                  QStringLiteral("Öffnen"))) {
-        ImportList(fileName);
+        // "Öffnen..." has asked about unsaved changes already.
+        ImportList(fileName, false);
         return;
     }
     if (OpenNamedCardFile(fileName)) {

@@ -102,7 +102,7 @@ void TMainFrm::Import1Click() {
     ImportList(ToUtf8(ImportDialog.FileName));
 }
 
-bool TMainFrm::ImportList(const std::string& fileName) {
+bool TMainFrm::ImportList(const std::string& fileName, bool askAboutChanges) {
     const std::vector<std::string> captions = CaptionsOf(Cards());
     std::unique_ptr<ImportSource> source;
     try {
@@ -119,7 +119,7 @@ bool TMainFrm::ImportList(const std::string& fileName) {
     const bool append = dialog.Append();
     // Replacing the table loses its unsaved changes; they may be saved first, as "Öffnen..."
     // offers. A save that did not happen ends the import.
-    if (!append && AskSaveChanges()) {
+    if (!append && askAboutChanges && AskSaveChanges()) {
         SaveCardFileAs();
         if (document_.Changed()) {
             return false;
