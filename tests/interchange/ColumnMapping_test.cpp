@@ -51,6 +51,10 @@ TEST(ColumnMapping, ProposesJoinedAddressColumnsAndCaptions) {
     EXPECT_EQ(own[0], (ColumnSources{0}));
     EXPECT_EQ(own[1], (ColumnSources{1}));
     EXPECT_EQ(own[2], (ColumnSources{2}));
+    // Without header, the order of a card file.
+    const ColumnMapping byPosition = ProposeByPosition(2, kCaptions.size());
+    EXPECT_EQ(byPosition[1], (ColumnSources{1}));
+    EXPECT_TRUE(byPosition[2].empty());
     // "Nr." alone, without a street, is no street.
     EXPECT_TRUE(ProposeMapping({"Nr.", "Name"}, kCaptions)[1].empty());
 }

@@ -114,11 +114,12 @@ int CmdImport(const Args& args) {
         plan.header = !parsed.noHeader;
         const std::vector<std::string> header =
             plan.header && !rows.empty() ? rows.front() : std::vector<std::string>();
-        plan.mapping = ProposeMapping(header, captions);
         size_t columns = 0;
         for (const SourceRow& row : rows) {
             columns = std::max(columns, row.size());
         }
+        plan.mapping = plan.header ? ProposeMapping(header, captions)
+                                   : ProposeByPosition(columns, captions.size());
         for (const std::string& map : parsed.maps) {
             const size_t equals = map.find('=');
             const int col =

@@ -164,6 +164,14 @@ ColumnMapping ProposeMapping(const std::vector<std::string>& header,
     return mapping;
 }
 
+ColumnMapping ProposeByPosition(size_t sourceColumns, size_t cardColumns) {
+    ColumnMapping mapping(cardColumns);
+    for (size_t c = 0; c < cardColumns && c < sourceColumns; ++c) {
+        mapping[c].push_back(static_cast<int>(c));
+    }
+    return mapping;
+}
+
 std::string SourcesText(const ColumnSources& sources, const std::vector<std::string>& header) {
     bool byName = !sources.empty();
     for (const int j : sources) {

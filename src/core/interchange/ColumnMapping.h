@@ -29,6 +29,10 @@ bool LooksLikeHeader(const SourceRows& rows, const std::vector<std::string>& cap
 ColumnMapping ProposeMapping(const std::vector<std::string>& header,
                              const std::vector<std::string>& captions);
 
+// For a list without header: its columns in the order of a card file's, column j to card column
+// j, as far as both go.
+ColumnMapping ProposeByPosition(size_t sourceColumns, size_t cardColumns);
+
 // The sources as text: header names where `header` has a unique name for each, else 1-based
 // numbers; joined by "+".
 std::string SourcesText(const ColumnSources& sources, const std::vector<std::string>& header);

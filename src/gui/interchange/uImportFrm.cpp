@@ -262,8 +262,10 @@ void TImportFrm::FillSourceChoices() {
 
 ColumnMapping TImportFrm::InitialMapping() {
     const std::vector<std::string> header = Header();
-    ColumnMapping mapping = ProposeMapping(header, captions_);
     const int columns = Quellen.empty() ? 0 : Quellen.front()[0]->count() - 1;
+    ColumnMapping mapping = header.empty()
+                                ? ProposeByPosition(static_cast<size_t>(columns), captions_.size())
+                                : ProposeMapping(header, captions_);
     for (const auto& [col, text] : remembered_) {
         ColumnSources sources;
         if (col >= 0 && static_cast<size_t>(col) < mapping.size() && !text.empty() &&
