@@ -81,7 +81,9 @@ void KundendatenTest::printDeleteAndAnonymiseOverTheFolder() {
     MainFrm->SetCurrentCell(0, 1);
     DialogAnswers::QueueYesNo(true);
     MainFrm->KundeAnonymisieren1->trigger();
-    DialogAnswers::TakeShown();
+    QCOMPARE(DialogAnswers::TakeShown().last(),
+             QString::fromUtf8("3 Karten anonymisiert. Die geöffnete Kartei ist noch nicht "
+                               "gespeichert."));
     QVERIFY(MainFrm->Cards().Cell(0, 1).rfind("gel\xF6scht ", 0) == 0);
     QCOMPARE(MainFrm->Cards().Cell(4, 1), std::string("155"));
     QVERIFY(MainFrm->Document().Changed());

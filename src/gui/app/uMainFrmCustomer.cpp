@@ -164,19 +164,13 @@ void TMainFrm::ForgetCustomer(ErasureKind kind) {
         }
     }
 
-    std::string done;
-    int total = tableIsFile ? 0 : static_cast<int>(tableCards);
+    // The table's cards count by themselves unless the file just written holds the same.
+    int total = tableIsFile && openFileWritten ? 0 : static_cast<int>(tableCards);
     for (const ErasureOutcome& o : outcomes) {
         total += o.state == ErasureOutcome::Done ? o.cards : 0;
     }
-    done = CardCount(static_cast<size_t>(total)) +
-           (anonymise ? " anonymisiert." : " gel\xC3\xB6scht.");
-    if (tableIsFile && tableCards > 0 && !openFileWritten) {
-        done = CardCount(tableCards) +
-               " in der ge\xC3\xB6"
-               "ffneten Kartei; " +
-               done;
-    }
+    std::string done = CardCount(static_cast<size_t>(total)) +
+                       (anonymise ? " anonymisiert." : " gel\xC3\xB6scht.");
     std::string problems = ErasureProblems(outcomes);
     if (!folder.empty() && (!outcomes.empty() || tableCards > 0)) {
         try {
@@ -188,9 +182,13 @@ void TMainFrm::ForgetCustomer(ErasureKind kind) {
                         " kann nicht geschrieben werden.\n";
         }
     }
-    if (!tableIsFile && tableCards > 0) {
+    if (tableCards > 0 && document_.Changed()) {
         done += " Die ge\xC3\xB6"
                 "ffnete Kartei ist noch nicht gespeichert.";
+    }
+    if (folder.empty() && tableCards > 0) {
+        // Without a file there is no folder for the log.
+        done += " Ohne Kartei-Datei gibt es keinen Eintrag im L\xC3\xB6schprotokoll.";
     }
     statusBar()->showMessage(FromUtf8(done));
     ShowMsg(FromUtf8(problems.empty() ? done : done + "\n\n" + problems));
