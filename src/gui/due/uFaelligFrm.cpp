@@ -126,6 +126,7 @@ void TFaelligFrm::ShowDue(const CardTable& table, const std::string& cardFileNam
         Progress->hide();
         UpdateButtons();
     });
+    UpdateButtons();
     cardFileName_ = cardFileName;
     customers_ = DueCustomers();
     list_ = DueList();
@@ -163,9 +164,6 @@ void TFaelligFrm::ShowDue(const CardTable& table, const std::string& cardFileNam
 }
 
 void TFaelligFrm::Rebuild() {
-    if (busy_ && customers_.customers.empty() && customers_.filesRead == 0) {
-        return; // still reading
-    }
     list_ = BuildDueList(customers_, YearEdit->value(), fuelNames_);
     Fill(Table, list_.due, false);
     Fill(ExemptTable, list_.exempt, true);
@@ -209,8 +207,8 @@ void TFaelligFrm::Fill(QTableWidget* table, const std::vector<DueEntry>& entries
         }
     }
     table->resizeColumnsToContents();
+    // Sorted again as the user last chose, if at all.
     table->setSortingEnabled(true);
-    table->horizontalHeader()->setSortIndicatorShown(false);
 }
 
 std::vector<CardTable::Row> TFaelligFrm::SelectedRoundCards() const {
