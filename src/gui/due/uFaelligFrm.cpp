@@ -59,6 +59,7 @@ QTableWidget* MakeTable(const QString& name) {
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->verticalHeader()->setVisible(false);
     table->verticalHeader()->setDefaultSectionSize(20);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
@@ -79,6 +80,9 @@ TFaelligFrm::TFaelligFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
     Table = MakeTable(QStringLiteral("Table"));
     ExemptTable = MakeTable(QStringLiteral("ExemptTable"));
     ExemptLabel = new QLabel(FromUtf8(kDueExemptHeading));
+    QFont bold = ExemptLabel->font();
+    bold.setBold(true);
+    ExemptLabel->setFont(bold);
     for (QTableWidget* t : {Table, ExemptTable}) {
         connect(t, &QTableWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
     }
@@ -206,9 +210,11 @@ void TFaelligFrm::Fill(QTableWidget* table, const std::vector<DueEntry>& entries
             table->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
-    table->resizeColumnsToContents();
-    // Sorted again as the user last chose, if at all.
+    // Sorted again as the user last chose, if at all; the widths leave room for the arrow.
     table->setSortingEnabled(true);
+    table->resizeColumnsToContents();
+    // The customers who are never measured have no due year.
+    table->setColumnHidden(4, exempt);
 }
 
 std::vector<CardTable::Row> TFaelligFrm::SelectedRoundCards() const {
