@@ -74,6 +74,8 @@ TFaelligFrm::TFaelligFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
     YearEdit->setObjectName(QStringLiteral("YearEdit"));
     YearEdit->setRange(1900, 2999);
     YearEdit->setValue(QDate::currentDate().year());
+    // A typed year counts when it is complete, not at each digit.
+    YearEdit->setKeyboardTracking(false);
     connect(YearEdit, qOverload<int>(&QSpinBox::valueChanged), this,
             [this] { RunGuarded([this] { Rebuild(); }); });
 
