@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/app/CardChoice.h"
 
-#include "core/files/Customer.h"
-
 #include "core/files/CardColumns.h"
+#include "core/files/Customer.h"
 
 #include <algorithm>
 #include <map>
