@@ -32,6 +32,8 @@ const Command kCommands[] = {
     {"customer", CmdCustomer, "customer FOLDER NAME STREET TOWN forget [--anonymise]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
+    {"due", CmdDue,
+     "due FOLDER YEAR [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -271,6 +271,7 @@ void TMainFrm::BuildMenu() {
     N3->setShortcut(QKeySequence::HelpContents);
     AddHistoryCommand();
     AddCustomerCommands();
+    AddDueCommand();
     AddRoundCommands();
 }
 
