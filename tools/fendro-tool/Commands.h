@@ -22,11 +22,15 @@ int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
 // A customer's measurements from a folder of card files.
 int CmdHistory(const Args& args);
+// A customer's request for information or deletion over a folder of card files.
+int CmdCustomer(const Args& args);
 // Measurement certificates into a PDF file.
 int CmdCertificate(const Args& args);
 // Customer lists of other programs in, cards out.
 int CmdImport(const Args& args);
 int CmdExport(const Args& args);
+// Who is due for a measurement, from a folder of card files.
+int CmdDue(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

@@ -28,12 +28,16 @@ const Command kCommands[] = {
     {"print-card", CmdPrintCard, "print-card CSVFILE CARDNUMBER PDFFILE [--dta COLUMNFILE]"},
     {"history", CmdHistory,
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
+    {"customer", CmdCustomer, "customer FOLDER NAME STREET TOWN report PDFFILE [--dta COLUMNFILE]"},
+    {"customer", CmdCustomer, "customer FOLDER NAME STREET TOWN forget [--anonymise]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
     {"import", CmdImport,
      "import SOURCE CARDFILE [--map COLUMN=SOURCE[+SOURCE...]]... [--no-header] [--sheet NAME] "
      "[--append] [--report REPORTFILE] [--dta COLUMNFILE]"},
     {"export", CmdExport, "export CARDFILE OUTFILE [--dta COLUMNFILE]"},
+    {"due", CmdDue,
+     "due FOLDER YEAR [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

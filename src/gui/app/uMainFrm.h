@@ -5,9 +5,11 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp,
+// uMainFrmCustomer.cpp (a customer's requests), uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
-// uMainFrmPlacement.cpp (the window's place) and uMainFrmImport.cpp (lists in and out).
+// uMainFrmDue.cpp (who is due), uMainFrmImport.cpp (lists in and out) and
+// uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -24,6 +26,7 @@
 
 class CardGridModel;
 struct HistoryEntry;
+enum class ErasureKind;
 class QAction;
 class QLabel;
 class QMenu;
@@ -136,6 +139,11 @@ public:
     int SelectCardsContaining(const QString& text, bool add);
     // Opens a new, unsaved table holding copies of the whole cards selected.
     void OpenSelectionAsNewTable();
+    // Opens a new, unsaved table holding these cards, asking about unsaved changes first.
+    void OpenCardsAsNewTable(std::vector<CardTable::Row> round);
+    // Selects the table's newest card of each customer due in `year` or earlier, as the due
+    // list finds them; returns how many.
+    int SelectCardsDueBy(int year, bool add);
 
     // Menu handlers.
     void Neu1Click();
@@ -162,6 +170,7 @@ public:
     void Messverlauf1Click();
     void KartenAuswaehlen1Click();
     void AuswahlNeueKartei1Click();
+    void FaelligeMessungen1Click();
 
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
@@ -169,6 +178,16 @@ public:
     // "Messverlauf..." is enabled while a card with a customer is selected.
     void UpdateHistoryCommand();
     bool HasHistoryCustomer() const;
+    // A customer's requests (uMainFrmCustomer.cpp), for the customer of the current card.
+    void AuskunftDrucken1Click();
+    void KundeLoeschen1Click();
+    void KundeAnonymisieren1Click();
+    // Every card of the customer deleted or anonymised in the table and the folder's card files.
+    void ForgetCustomer(ErasureKind kind);
+    // Gives the cards of these rows another name, street and town.
+    void ReplaceCustomerCells(const std::vector<int>& rows, const CardTable::Row& cells);
+    // Whether the table holds its file exactly as it is on disk.
+    bool TableIsItsFile() const;
     void Messbescheinigung1Click();
     void MessbescheinigungenAlle1Click();
     void Betrieb1Click();
@@ -221,8 +240,13 @@ public:
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
     QAction* Messverlauf1 = nullptr;
+    QMenu* Kundendaten1 = nullptr;
+    QAction* AuskunftDrucken1 = nullptr;
+    QAction* KundeLoeschen1 = nullptr;
+    QAction* KundeAnonymisieren1 = nullptr;
     QAction* KartenAuswaehlen1 = nullptr;
     QAction* AuswahlNeueKartei1 = nullptr;
+    QAction* FaelligeMessungen1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
@@ -250,8 +274,10 @@ private:
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
+    void AddCustomerCommands();
     void AddRecentCommands();
     void AddRoundCommands();
+    void AddDueCommand();
     void ReadRecentFiles();
     void ShowRecentFiles();
     void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);
