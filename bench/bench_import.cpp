@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -45,11 +45,14 @@ double MedianMs(int repeats, const std::function<void()>& run) {
 // A spreadsheet's export: UTF-8 with a mark, ";", quoted streets with commas, decimal commas,
 // names that need cutting and letters the cards cannot hold.
 std::string MakeList() {
-    std::string list = "\xEF\xBB\xBFKd-Nr.;Nachname;Vorname;Stra\xC3\x9F" "e;Hausnr.;PLZ;Ort;"
+    std::string list = "\xEF\xBB\xBFKd-Nr.;Nachname;Vorname;Stra\xC3\x9F"
+                       "e;Hausnr.;PLZ;Ort;"
                        "Telefon;Nennw\xC3\xA4rmeleistung kW;Brenner V/Z\r\n";
     for (int i = 0; i < kRows; ++i) {
         const std::string n = std::to_string(i);
-        list += n + ";M\xC3\xBCller-W\xC5\x82odarczyk" + n + ";Hans;\"Hauptstra\xC3\x9F" "e, Hof " +
+        list += n + ";M\xC3\xBCller-W\xC5\x82odarczyk" + n +
+                ";Hans;\"Hauptstra\xC3\x9F"
+                "e, Hof " +
                 n + "\";" + std::to_string(i % 200) + ";" + std::to_string(10000 + i % 89999) +
                 ";Frankfurt am Main;0711 " + n + ";" + std::to_string(10 + i % 40) + ",5;" +
                 (i % 2 ? "V" : "z") + "\r\n";

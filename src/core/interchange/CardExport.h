@@ -20,7 +20,8 @@ struct ExportCell {
 };
 
 // Cell `col` of a card (Windows-1252) as it goes out: a number in a number column (the measured
-// values and the outputs in kW) when the whole cell is one, a date in the date columns when it is a real day, text otherwise.
+// values and the outputs in kW) when the whole cell is one, a date in the date columns when it is a
+// real day, text otherwise.
 ExportCell ExportedCell(int col, std::string_view cell);
 
 // The table rows to export: `selected` where cards are selected, else every card.
