@@ -24,6 +24,8 @@ int CmdPrintCard(const Args& args);
 int CmdHistory(const Args& args);
 // Measurement certificates into a PDF file.
 int CmdCertificate(const Args& args);
+// Received cards put back onto their customers in the folder's other card files.
+int CmdMatch(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

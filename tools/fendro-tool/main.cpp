@@ -30,6 +30,7 @@ const Command kCommands[] = {
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
+    {"match", CmdMatch, "match CARDFILE [--folder FOLDER] [--out OUTFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -29,6 +29,12 @@ public:
     // Called with the table column and row and the edited text before it is stored; returns
     // the bytes to store, or false to refuse the edit.
     std::function<bool(int col, int row, const QString& text, std::string& stored)> onEdit;
+    // Called instead of storing an accepted edit that changes the cell, so that the undo history
+    // stores it (through SetCardCell).
+    std::function<void(int col, int row, std::string stored)> onStore;
+
+    // Sets one cell of a card (table column and row) and tells the view.
+    void SetCardCell(int col, int row, std::string text);
 
     // Call around changes made to the table directly.
     void BeginChange() { beginResetModel(); }
@@ -43,6 +49,8 @@ public:
     // Removes the rows of `runs` (as CardRowRuns returns them). One run keeps the view's state;
     // several reset the model once instead of announcing each run.
     void RemoveCardRuns(const std::vector<RowRun>& runs);
+    // Puts the rows that RemoveCardRuns took back where they were.
+    void InsertCardRuns(const std::vector<RowRun>& runs, std::vector<CardTable::Row> removed);
     // Reorders the card rows by `reorder`, which returns every old row's new row number;
     // the current card and the selection follow their rows.
     void ReorderCardRows(const std::function<std::vector<int>()>& reorder);

@@ -270,6 +270,7 @@ void TMainFrm::BuildMenu() {
     Beenden1->setShortcut(QKeySequence::Quit);
     N3->setShortcut(QKeySequence::HelpContents);
     AddHistoryCommand();
+    AddUndoCommands();
     AddRoundCommands();
 }
 
@@ -451,6 +452,7 @@ void TMainFrm::SetCommandsEnabled(bool on) {
     }
     StringGrid1->setEnabled(on);
     UpdateHistoryCommand();
+    UpdateUndoCommands();
 }
 
 void TMainFrm::Neu1Click() {

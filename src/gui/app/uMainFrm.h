@@ -6,9 +6,11 @@
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
-// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round) and
-// uMainFrmPlacement.cpp (the window's place).
+// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
+// uMainFrmMatch.cpp (measurements back onto their customers), uMainFrmUndo.cpp (undo and redo)
+// and uMainFrmPlacement.cpp (the window's place).
 
+#include "core/app/CellChange.h"
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/MeasurementView.h"
@@ -30,6 +32,8 @@ class QMenu;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
+class QUndoCommand;
+class QUndoStack;
 
 class TMainFrm : public QMainWindow, public CardWindow {
     Q_OBJECT
@@ -150,6 +154,29 @@ public:
     void KartenAuswaehlen1Click();
     void AuswahlNeueKartei1Click();
 
+    // Undo and redo (uMainFrmUndo.cpp). Every change of the card table goes through the undo
+    // history; loading, "Neu" and a receive start a new one, and a save marks the state that is
+    // in the file: undoing back to it leaves the table unchanged.
+    QUndoStack* UndoStack() const { return undo_; }
+    // Makes the change of `command` and keeps it for "Rückgängig"; the history takes it over.
+    void PushCardChange(QUndoCommand* command);
+    // Sets cells of cards (table column and row) in one undoable step named `caption`, and marks
+    // the table changed when one of them differs. The way for windows and forms that edit cards.
+    void SetCardCells(const std::vector<CellChange>& cells, const QString& caption);
+    void SetCardCell(int col, int row, const std::string& text);
+    void StartNewHistory();
+    void MarkHistorySaved();
+    // After an undo or redo: the cell or the cards it touched become current and are shown.
+    void ShowChangedCell(int col, int row);
+    void ShowChangedCards(const std::vector<int>& rows);
+    void Rueckgaengig1Click();
+    void Wiederherstellen1Click();
+
+    // "Messwerte zuordnen..." (uMainFrmMatch.cpp): the received cards onto their customers.
+    void MesswerteZuordnen1Click();
+    // After a receive: the status bar points to it when the folder holds other card files.
+    void PointToMatching();
+
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
     void GoToHistoryCard(const HistoryEntry& entry);
@@ -209,6 +236,9 @@ public:
     QAction* Messverlauf1 = nullptr;
     QAction* KartenAuswaehlen1 = nullptr;
     QAction* AuswahlNeueKartei1 = nullptr;
+    QAction* MesswerteZuordnen1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederherstellen1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
@@ -238,6 +268,10 @@ private:
     void AddHistoryCommand();
     void AddRecentCommands();
     void AddRoundCommands();
+    void AddUndoCommands();
+    void UpdateUndoCommands();
+    // An open cell editor is closed before the history changes the table under it.
+    void CloseCellEditor();
     void ReadRecentFiles();
     void ShowRecentFiles();
     void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);
@@ -269,6 +303,7 @@ private:
     RecentFiles recent_;
     std::vector<QAction*> recentCommands_;
     QAction* recentSeparator_ = nullptr;
+    QUndoStack* undo_ = nullptr;
 };
 
 extern TMainFrm* MainFrm;

@@ -194,6 +194,7 @@ void TMainFrm::SaveCardFile() {
     if (written) {
         RememberCardFileOnDisk();
         document_.SetChanged(false);
+        MarkHistorySaved();
     }
     ShowCardPage();
 }
@@ -223,6 +224,7 @@ void TMainFrm::SaveCardFileAs() {
     if (written) {
         RememberCardFileOnDisk();
         document_.SetChanged(false);
+        MarkHistorySaved();
     }
     ShowCardPage();
     if (written) {

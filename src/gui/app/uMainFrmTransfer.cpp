@@ -157,4 +157,5 @@ void TMainFrm::MessgertzuPC1Click() {
         ShowFirstCard();
     }
     StringGrid1SelectCell(0, 1);
+    PointToMatching();
 }
