@@ -36,6 +36,7 @@ EXPECTED = [
     ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
     ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),
+    ("matching a round of 1,000 cards against 100,000 cards in 50 files", ["bench_match*"]),
 ]
 
 STANDARD_KEYS = {
