@@ -163,6 +163,15 @@ void MatchTest::undoEveryKindOfChange() {
     DialogAnswers::QueueYesNo(false);
     MainFrm->Neu1->trigger();
     QVERIFY(!MainFrm->UndoStack()->canUndo());
+
+    // A round opened as a new table is in no file: undoing a change there leaves it unsaved.
+    Open(file);
+    SelectCards(*MainFrm->StringGrid1, {2}, false);
+    MainFrm->AuswahlNeueKartei1->trigger();
+    MainFrm->SetCardCell(1, 1, "Weg 9");
+    Undo();
+    QCOMPARE(Names(), L("A"));
+    QVERIFY(MainFrm->Document().Changed());
 }
 
 void MatchTest::matchShowsTheListsThenChangesUndoably() {

@@ -166,6 +166,8 @@ public:
     void SetCardCell(int col, int row, const std::string& text);
     void StartNewHistory();
     void MarkHistorySaved();
+    // The table holds cards that are in no file: no state of the history is the saved one.
+    void MarkHistoryUnsaved();
     // After an undo or redo: the cell or the cards it touched become current and are shown.
     void ShowChangedCell(int col, int row);
     void ShowChangedCards(const std::vector<int>& rows);

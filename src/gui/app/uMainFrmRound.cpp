@@ -75,6 +75,7 @@ void TMainFrm::OpenSelectionAsNewTable() {
                  std::make_move_iterator(round.end()));
     gridModel_->EndChange();
     document_.SetChanged(true);
+    MarkHistoryUnsaved();
     SetCurrentCell(0, 1);
     RefreshMeasurementView(1);
 }

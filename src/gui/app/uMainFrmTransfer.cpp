@@ -138,6 +138,7 @@ void TMainFrm::MessgertzuPC1Click() {
         doc.SetFileName(std::string());
         SetPlainTitle();
         doc.SetChanged(true);
+        MarkHistoryUnsaved();
         TransferFrm->hide();
         StringGrid1SelectCell(0, 1);
         return;

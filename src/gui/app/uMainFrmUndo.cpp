@@ -11,6 +11,7 @@
 #include "platform/TextCodec.h"
 
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -73,10 +74,16 @@ void TMainFrm::StartNewHistory() {
     if (undo_ != nullptr) {
         undo_->clear();
     }
+    // What the status bar said was about the table before.
+    statusBar()->clearMessage();
 }
 
 void TMainFrm::MarkHistorySaved() {
     undo_->setClean();
+}
+
+void TMainFrm::MarkHistoryUnsaved() {
+    undo_->resetClean();
 }
 
 void TMainFrm::ShowChangedCell(int col, int row) {
