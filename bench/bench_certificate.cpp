@@ -56,7 +56,7 @@ CardTable MakeCards(int cards) {
                                               "Druck hPa",
                                               "Gasdruck hPa",
                                               "Nennw\xE4rmeleistung kW",
-                                              "Brenner V/Z",
+                                              "Brenner V/Z/A",
                                               "Standardkessel J/N",
                                               "Errichtet am",
                                               "Beitrittsgebiet J/N"};

@@ -59,3 +59,17 @@ TEST(CardTyping, BoilerFactsTakeOnlyWhatTheyHold) {
     EXPECT_FALSE(AcceptsFactText(25, "24.55"));
     EXPECT_FALSE(AcceptsFactText(25, "24.5."));
 }
+
+TEST(CardTyping, PlantFactsTakeTheirCodes) {
+    EXPECT_EQ(TypedKey(26, "", U'a'), U'A'); // burner without a fan
+    EXPECT_EQ(TypedKey(42, "", U'w'), U'W');
+    EXPECT_EQ(TypedKey(42, "", U'J'), 0u);
+    EXPECT_EQ(TypedKey(43, "", U'j'), U'J');
+    EXPECT_EQ(TypedKey(46, "202", U'7'), U'7');
+    EXPECT_EQ(TypedKey(46, "2027", U'1'), 0u); // a year has four digits
+    EXPECT_EQ(TypedKey(46, "", U'.'), 0u);
+    EXPECT_EQ(FilterPastedText(36, "", U"11,5-24 kW"), "11.5-24 ");
+    EXPECT_FALSE(AcceptsFactText(41, "18.25"));
+    EXPECT_EQ(FilterPastedText(30, "", U"Erika Muster, Berlin"), "Erika Muster Berlin");
+    EXPECT_EQ(TypingLimit(30), 40);
+}

@@ -44,14 +44,16 @@ TEST(ColumnDefs, ValuesAreCutTo255Characters) {
 TEST(ColumnDefs, LayoutOfTheInstalledFile) {
     const auto values = ReadColumnDefinitions(std::string(FENDRO_SOURCE_DIR) + "/data/fendro.DTA");
     const GridLayout layout = BuildGridLayout(values);
-    ASSERT_EQ(layout.captions.size(), 30u); // the device's 25 and the five boiler facts
+    // the device's 25, the five facts the limits need, then the rest of the plant
+    ASSERT_EQ(layout.captions.size(), 48u);
     EXPECT_EQ(layout.captions[0], "Name");
     EXPECT_EQ(layout.captions[2], "Ort");
     EXPECT_EQ(layout.valueCaptions.size(), 22u);
     EXPECT_EQ(layout.provisionalWidths[0], 140);
     EXPECT_EQ(layout.provisionalWidths[3], -1);
     EXPECT_EQ(layout.captions[25], "Nennw\xE4rmeleistung kW");
-    EXPECT_GT(layout.provisionalWidths[25], 0); // shown on the card list
+    EXPECT_GT(layout.provisionalWidths[25], 0);  // shown on the card list
+    EXPECT_EQ(layout.provisionalWidths[30], -1); // only on the plant page
 }
 
 TEST(ColumnDefs, PagesCompareExactly) {

@@ -90,12 +90,13 @@ void StartupTest::titleMenusAndOneEmptyCard() {
 
     const CardTable& cards = MainFrm->Cards();
     QCOMPARE(cards.RowCount(), 2);
-    QCOMPARE(cards.ColCount(), 30);
+    QCOMPARE(cards.ColCount(), 48);
     QCOMPARE(QString::fromStdString(cards.Cell(0, 0)), QStringLiteral("Name"));
-    for (int c = 0; c < 30; ++c) {
+    for (int c = 0; c < 48; ++c) {
         QVERIFY(cards.Cell(c, 1).empty());
-        // The measured values are hidden; the boiler facts after them are shown.
-        QCOMPARE(MainFrm->StringGrid1->isColumnHidden(c), c >= 3 && c < 25);
+        // The measured values are hidden; the five boiler facts after them are shown, the rest
+        // of the plant is not.
+        QCOMPARE(MainFrm->StringGrid1->isColumnHidden(c), (c >= 3 && c < 25) || c >= 30);
     }
     QCOMPARE(MainFrm->StringGrid1->columnWidth(0), 130);
     QCOMPARE(MainFrm->StringGrid1->columnWidth(2), 118);
@@ -282,7 +283,7 @@ void StartupTest::readOnlySettingsFileIsReportedAndTheWindowStillWorks() {
                          QString::fromStdString(program.SettingsFile())});
     QCOMPARE(MainFrm->Connection().ComPort, 2);
     QCOMPARE(MainFrm->windowTitle(), QStringLiteral("vexa Fendro 3.03"));
-    QCOMPARE(MainFrm->Cards().ColCount(), 30);
+    QCOMPARE(MainFrm->Cards().ColCount(), 48);
     QCOMPARE(MainFrm->Oeffnen1->text(), QString::fromUtf8("Öffnen..."));
     program.Close();
     QCOMPARE(DialogAnswers::TakeShown().size(), 1); // the exit's write fails too

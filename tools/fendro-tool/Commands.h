@@ -26,6 +26,8 @@ int CmdHistory(const Args& args);
 int CmdCertificate(const Args& args);
 // Received cards put back onto their customers in the folder's other card files.
 int CmdMatch(const Args& args);
+// Who is due for a measurement, from a folder of card files.
+int CmdDue(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

@@ -13,13 +13,35 @@ int TypingLimit(int col) {
     case 2:
         return static_cast<int>(kDeviceTextWidths[col]);
     case kColNominalOutput:
+    case kColMeasuredOutput:
         return 7;
     case kColInstallDate:
         return 10;
     case kColBurnerKind:
     case kColStandardBoiler:
     case kColAccessionArea:
+    case kColPlantKind:
+    case kColCondensing:
+    case kColSelfCalibrating:
+    case kColOutsideWallFlue:
+    case kColMakerCertificate:
         return 1;
+    case kColOwner:
+    case kColOwnerAddress:
+    case kColSite:
+        return 40;
+    case kColExchangerMaker:
+    case kColExchangerType:
+    case kColBurnerMaker:
+    case kColBurnerType:
+        return 30;
+    case kColExchangerYear:
+    case kColBurnerYear:
+    case kColDueYear:
+        return 4;
+    case kColExchangerRange:
+    case kColBurnerRange:
+        return 11;
     default:
         return 0;
     }
@@ -27,7 +49,11 @@ int TypingLimit(int col) {
 
 namespace {
 bool IsFactColumn(int col) {
-    return col >= kColNominalOutput && col < kColNominalOutput + kPlantFactColumns;
+    return col >= kColNominalOutput && col < kFactColumnsEnd;
+}
+
+bool OneOf(char32_t key, std::u32string_view letters) {
+    return letters.find(key) != std::u32string_view::npos;
 }
 
 char32_t Upper(char32_t c) {
@@ -39,24 +65,41 @@ char32_t FactColumnCharacter(int col, char32_t key) {
     const bool digit = key >= U'0' && key <= U'9';
     switch (col) {
     case kColNominalOutput:
+    case kColMeasuredOutput:
         if (key == U',') {
             return U'.';
         }
         return digit || key == U'.' ? key : 0;
+    case kColExchangerRange:
+    case kColBurnerRange:
+        if (key == U',') {
+            return U'.';
+        }
+        return digit || OneOf(key, U".- ") ? key : 0;
     case kColInstallDate:
         return digit || key == U'.' ? key : 0;
+    case kColExchangerYear:
+    case kColBurnerYear:
+    case kColDueYear:
+        return digit ? key : 0;
     case kColBurnerKind:
-        return Upper(key) == U'V' || Upper(key) == U'Z' ? Upper(key) : 0;
+        return OneOf(Upper(key), U"VZA") ? Upper(key) : 0;
+    case kColPlantKind:
+        return OneOf(Upper(key), U"ZEHW") ? Upper(key) : 0;
     case kColStandardBoiler:
     case kColAccessionArea:
-        return Upper(key) == U'J' || Upper(key) == U'N' ? Upper(key) : 0;
+    case kColCondensing:
+    case kColSelfCalibrating:
+    case kColOutsideWallFlue:
+    case kColMakerCertificate:
+        return OneOf(Upper(key), U"JN") ? Upper(key) : 0;
     default:
         return key;
     }
 }
 
 bool AcceptsFactText(int col, std::string_view text) {
-    if (col != kColNominalOutput) {
+    if (col != kColNominalOutput && col != kColMeasuredOutput) {
         return true;
     }
     const std::string_view typed = text.substr(0, TrimmedLength(text));

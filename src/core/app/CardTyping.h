@@ -9,19 +9,23 @@
 #include <string_view>
 
 // The longest text that can be typed into a column: 20, 20, 16, nothing in the measured values
-// (columns 3 to 24), and in the boiler facts after them 7 for the nominal output, 10 for the
-// date of installation and one letter for each of the others.
+// (columns 3 to 24), and in the plant facts after them 7 for an output, 10 for the date of
+// installation, 4 for a year, 11 for an output range, 40 for owner, address and site, 30 for a
+// maker or type, and one letter for each of the others.
 int TypingLimit(int col);
 
 // The character that a typed or pasted character becomes in a column, or 0 when it may not go
 // in at all. The boiler facts take only what they can hold: digits and one decimal point for the
 // output (a comma becomes a point, as the card file separates its fields by commas), digits and
-// points for the date, V or Z for the burner, J or N for the others (small letters go up).
+// points for the date, digits for a year, digits, points, "-" and blanks for a range, V, Z or A
+// for the burner, Z, E, H or W for the kind of plant, J or N for the answers (small letters go
+// up); the texts take what any cell takes.
 char32_t FactColumnCharacter(int col, char32_t key);
 
 // Whether a fact column may hold the whole `text` as it is being typed: the nominal output
-// takes at most one decimal, as the certificate reads it ("24." is on its way, "24.55" is not).
-// The other columns are held by their characters and limits alone.
+// and the output during the measurement take at most one decimal, as the certificate reads them
+// ("24." is on its way, "24.55" is not). The other columns are held by their characters and limits
+// alone.
 bool AcceptsFactText(int col, std::string_view text);
 
 // The length of `text` without its trailing blanks.

@@ -245,6 +245,8 @@ std::string BurnerText(BurnerKind burner) {
         return "Verdampfungsbrenner";
     case BurnerKind::PressureJet:
         return "Zerstäubungsbrenner";
+    case BurnerKind::WithoutFan:
+        return "Brenner ohne Gebläse";
     default:
         return "nicht angegeben";
     }

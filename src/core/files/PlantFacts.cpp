@@ -126,6 +126,31 @@ Answer ReadAnswer(std::string_view cell) {
     }
 }
 
+PlantKind ReadPlantKind(std::string_view cell) {
+    switch (Letter(cell)) {
+    case 'Z':
+        return PlantKind::Central;
+    case 'E':
+        return PlantKind::RoomHeater;
+    case 'H':
+        return PlantKind::HeatingAndWater;
+    case 'W':
+        return PlantKind::WaterOnly;
+    default:
+        return PlantKind::Unknown;
+    }
+}
+
+// Four digits; a year of this or the last millennium.
+std::optional<int> ReadYear(std::string_view cell) {
+    const std::string_view t = Trimmed(cell);
+    if (t.size() != 4 || t.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const int year = std::stoi(std::string(t));
+    return year >= 1000 ? std::optional<int>(year) : std::nullopt;
+}
+
 } // namespace
 
 BoilerFacts ReadBoilerFacts(const CardTable::Row& row) {
@@ -138,12 +163,22 @@ BoilerFacts ReadBoilerFacts(const CardTable::Row& row) {
     case 'Z':
         f.burner = BurnerKind::PressureJet;
         break;
+    case 'A':
+        f.burner = BurnerKind::WithoutFan;
+        break;
     default:
         break;
     }
     f.standardBoiler = ReadAnswer(CellAt(row, kColStandardBoiler));
     f.installed = ParseDay(CellAt(row, kColInstallDate));
     f.accessionArea = ReadAnswer(CellAt(row, kColAccessionArea));
+    f.measuredOutputKw = ParseNominalOutput(CellAt(row, kColMeasuredOutput));
+    f.plant = ReadPlantKind(CellAt(row, kColPlantKind));
+    f.condensing = ReadAnswer(CellAt(row, kColCondensing));
+    f.selfCalibrating = ReadAnswer(CellAt(row, kColSelfCalibrating));
+    f.outsideWallFlue = ReadAnswer(CellAt(row, kColOutsideWallFlue));
+    f.dueYear = ReadYear(CellAt(row, kColDueYear));
+    f.makerCertificate = ReadAnswer(CellAt(row, kColMakerCertificate));
     return f;
 }
 

@@ -25,7 +25,11 @@ std::optional<double> FlueGasLossLimit(double nominalOutputKw, bool standardBoil
 
 // A fact that is either stated or not: an empty or unknown letter is "not known".
 enum class Answer : unsigned char { Unknown, Yes, No };
-enum class BurnerKind : unsigned char { Unknown, Vaporising, PressureJet };
+// "V", "Z" (atomising, with a fan) and "A" (without a fan), the kinds of burner the certificate
+// names.
+enum class BurnerKind : unsigned char { Unknown, Vaporising, PressureJet, WithoutFan };
+// "Z" central heating, "E" room heater, "H" heating with hot water, "W" hot water only.
+enum class PlantKind : unsigned char { Unknown, Central, RoomHeater, HeatingAndWater, WaterOnly };
 
 // A calendar day, ordered, so that it compares against the regulation's cut-off dates.
 struct Day {
@@ -47,9 +51,17 @@ struct BoilerFacts {
     Answer standardBoiler = Answer::Unknown;
     std::optional<Day> installed;
     Answer accessionArea = Answer::Unknown;
+    std::optional<double> measuredOutputKw;
+    PlantKind plant = PlantKind::Unknown;
+    Answer condensing = Answer::Unknown;
+    Answer selfCalibrating = Answer::Unknown;
+    Answer outsideWallFlue = Answer::Unknown;
+    std::optional<int> dueYear; // by the chimney-sweep notice
+    Answer makerCertificate = Answer::Unknown;
 };
 
-// The facts in columns 25 to 29 of a card row; missing or unreadable cells are "not known".
+// The facts in columns 25 to 29 and the coded ones after them (the texts are read as they stand);
+// missing or unreadable cells are "not known".
 // The letters compare without regard to case.
 BoilerFacts ReadBoilerFacts(const CardTable::Row& row);
 

@@ -7,8 +7,9 @@
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
-// uMainFrmMatch.cpp (measurements back onto their customers), uMainFrmUndo.cpp (undo and redo)
-// and uMainFrmPlacement.cpp (the window's place).
+// uMainFrmDue.cpp (who is due), uMainFrmMatch.cpp (measurements back onto their
+// customers), uMainFrmUndo.cpp (undo and redo) and uMainFrmPlacement.cpp (the window's
+// place).
 
 #include "core/app/CellChange.h"
 #include "core/files/CardDocument.h"
@@ -129,6 +130,11 @@ public:
     int SelectCardsContaining(const QString& text, bool add);
     // Opens a new, unsaved table holding copies of the whole cards selected.
     void OpenSelectionAsNewTable();
+    // Opens a new, unsaved table holding these cards, asking about unsaved changes first.
+    void OpenCardsAsNewTable(std::vector<CardTable::Row> round);
+    // Selects the table's newest card of each customer due in `year` or earlier, as the due
+    // list finds them; returns how many.
+    int SelectCardsDueBy(int year, bool add);
 
     // Menu handlers.
     void Neu1Click();
@@ -153,6 +159,7 @@ public:
     void Messverlauf1Click();
     void KartenAuswaehlen1Click();
     void AuswahlNeueKartei1Click();
+    void FaelligeMessungen1Click();
 
     // Undo and redo (uMainFrmUndo.cpp). Every change of the card table goes through the undo
     // history; loading, "Neu" and a receive start a new one, and a save marks the state that is
@@ -241,6 +248,7 @@ public:
     QAction* MesswerteZuordnen1 = nullptr;
     QAction* Rueckgaengig1 = nullptr;
     QAction* Wiederherstellen1 = nullptr;
+    QAction* FaelligeMessungen1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
@@ -274,6 +282,7 @@ private:
     void UpdateUndoCommands();
     // An open cell editor is closed before the history changes the table under it.
     void CloseCellEditor();
+    void AddDueCommand();
     void ReadRecentFiles();
     void ShowRecentFiles();
     void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);
