@@ -4,6 +4,7 @@
 
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <iterator>
 
 CardGridModel::CardGridModel(CardTable& table, QObject* parent)
@@ -76,6 +77,27 @@ void CardGridModel::SetCardCell(int col, int row, std::string text) {
     table_.SetCell(col, row, std::move(text));
     const QModelIndex cell = index(row - 1, col);
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void CardGridModel::SetCardCells(const std::vector<CellChange>& cells) {
+    int top = table_.RowCount();
+    int bottom = 0;
+    int left = table_.ColCount();
+    int right = -1;
+    for (const CellChange& c : cells) {
+        if (c.row < 1 || c.row >= table_.RowCount() || c.col < 0 || c.col >= table_.ColCount()) {
+            continue;
+        }
+        table_.SetCell(c.col, c.row, c.text);
+        top = std::min(top, c.row);
+        bottom = std::max(bottom, c.row);
+        left = std::min(left, c.col);
+        right = std::max(right, c.col);
+    }
+    if (right >= 0) {
+        emit dataChanged(index(top - 1, left), index(bottom - 1, right),
+                         {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 void CardGridModel::CellsChanged() {

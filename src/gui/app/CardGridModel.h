@@ -5,6 +5,7 @@
 // model's rows 0 and on. Cells stay Windows-1252 bytes; they become QString only when shown.
 
 #include "core/app/CardRemoval.h"
+#include "core/app/CellChange.h"
 #include "core/files/CardTable.h"
 
 #include <QAbstractTableModel>
@@ -35,6 +36,8 @@ public:
 
     // Sets one cell of a card (table column and row) and tells the view.
     void SetCardCell(int col, int row, std::string text);
+    // Sets many cells at once and tells the view once, for the block that holds them all.
+    void SetCardCells(const std::vector<CellChange>& cells);
 
     // Call around changes made to the table directly.
     void BeginChange() { beginResetModel(); }

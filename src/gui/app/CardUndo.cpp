@@ -53,15 +53,17 @@ bool CellsCommand::mergeWith(const QUndoCommand* other) {
 }
 
 void CellsCommand::Apply() {
-    for (const CellChange& c : after_) {
-        frm_.GridModel()->SetCardCell(c.col, c.row, c.text);
+    if (after_.size() == 1) {
+        frm_.GridModel()->SetCardCell(after_[0].col, after_[0].row, after_[0].text);
+    } else {
+        frm_.GridModel()->SetCardCells(after_);
     }
 }
 
 void CellsCommand::Revert() {
-    for (auto it = before_.rbegin(); it != before_.rend(); ++it) {
-        frm_.GridModel()->SetCardCell(it->col, it->row, it->text);
-    }
+    // Each cell once: a cell listed twice gets the text it had before the first change.
+    std::vector<CellChange> back(before_.rbegin(), before_.rend());
+    frm_.GridModel()->SetCardCells(back);
 }
 
 void CellsCommand::Show(bool) {
