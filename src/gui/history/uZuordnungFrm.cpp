@@ -35,12 +35,14 @@ QLabel* AddList(QVBoxLayout& layout, const QString& caption, size_t count, const
     list->setObjectName(QString::fromLatin1(name));
     list->setText(Lines(lines));
     list->setTextFormat(Qt::PlainText);
+    // A line with the full texts is long; wrapped, it still starts with its card.
+    list->setWordWrap(true);
     list->setTextInteractionFlags(Qt::TextSelectableByMouse);
     list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea;
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(600, height);
+    scroll->setMinimumSize(720, height);
     layout.addWidget(scroll, height);
     return list;
 }
