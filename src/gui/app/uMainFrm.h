@@ -167,8 +167,11 @@ public:
     QUndoStack* UndoStack() const { return undo_; }
     // Makes the change of `command` and keeps it for "Rückgängig"; the history takes it over.
     void PushCardChange(QUndoCommand* command);
-    // Sets cells of cards (table column and row) in one undoable step named `caption`, and marks
-    // the table changed when one of them differs. The way for windows and forms that edit cards.
+    // Sets cells of cards (table column and row, Windows-1252 text stored as given: the caller
+    // applies the typing rules) in one undoable step named `caption`, and marks the table changed
+    // when one of them differs; cells outside the table and unchanged ones are left out. The way
+    // for windows and forms that edit cards: the grid shows the change at once, Strg+Z takes it
+    // back.
     void SetCardCells(const std::vector<CellChange>& cells, const QString& caption);
     void SetCardCell(int col, int row, const std::string& text);
     void StartNewHistory();
