@@ -66,6 +66,7 @@ private slots:
     void init() { DialogAnswers::Clear(); }
     void undoEveryKindOfChange();
     void matchShowsTheListsThenChangesUndoably();
+    void erasedCustomerDoesNotComeBack();
 };
 
 void MatchTest::undoEveryKindOfChange() {
@@ -233,6 +234,22 @@ void MatchTest::matchShowsTheListsThenChangesUndoably() {
     const QStringList said = DialogAnswers::TakeShown();
     QCOMPARE(said.size(), 1);
     QVERIFY(said[0].startsWith(QStringLiteral("Die Kartei ist in keiner Datei.")));
+}
+
+void MatchTest::erasedCustomerDoesNotComeBack() {
+    ProgramUnderTest program;
+    const std::string file = program.Dir().File("k.csv");
+    WriteBytes(file, Card("M\xFCller") + Card("Meier"));
+    Open(file);
+    MainFrm->SetCardCell(4, 1, "7"); // a step that holds the customer's card
+    MainFrm->SetCurrentCell(0, 1);
+    DialogAnswers::QueueYesNo(true);
+    MainFrm->KundeLoeschen1->trigger();
+    QCOMPARE(Names(), L("Meier"));
+    QVERIFY(!MainFrm->Rueckgaengig1->isEnabled());
+    Undo();
+    QCOMPARE(Names(), L("Meier"));
+    QVERIFY(MainFrm->Document().Changed()); // the typed change is still unsaved
 }
 
 QTEST_MAIN(MatchTest)

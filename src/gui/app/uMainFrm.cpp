@@ -276,6 +276,7 @@ void TMainFrm::BuildMenu() {
     N3->setShortcut(QKeySequence::HelpContents);
     AddHistoryCommand();
     AddUndoCommands();
+    AddCustomerCommands();
     AddDueCommand();
     AddRoundCommands();
 }

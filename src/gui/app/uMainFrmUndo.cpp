@@ -86,6 +86,13 @@ void TMainFrm::MarkHistoryUnsaved() {
     undo_->resetClean();
 }
 
+void TMainFrm::DropHistory() {
+    undo_->clear();
+    if (document_.Changed()) {
+        MarkHistoryUnsaved();
+    }
+}
+
 void TMainFrm::ShowChangedCell(int col, int row) {
     SetCurrentCell(col, std::min(row, Cards().RowCount() - 1));
     RefreshMeasurementView(CurrentRow());
