@@ -37,6 +37,7 @@ EXPECTED = [
     ("start-up time and peak memory", ["bench_gui_startup*"]),
     ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),
     ("import of a 100,000-row list (at most 1 s), export to xlsx and CSV", ["bench_import*"]),
+    ("matching a round of 1,000 cards against 100,000 cards in 50 files", ["bench_match*"]),
     ("accessibility cost: 2,500-card table and 2,500 of 100,000 deleted, with and without "
      "the AT-SPI bus", ["bench_accessibility*"]),
 ]

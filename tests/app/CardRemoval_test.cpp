@@ -26,4 +26,17 @@ TEST(CardRemoval, ScatteredCardsGoInOnePassAndTheRestKeepItsOrder) {
     EXPECT_EQ(table.Cell(0, 37), "39");
     EXPECT_EQ(table.Cell(0, 38), "41");
     EXPECT_EQ(table.Cell(0, table.RowCount() - 1), "99999");
+
+    // Undone, every card is back in its place: the runs at the start and the end included.
+    std::vector<CardTable::Row> removed;
+    for (const RowRun& run : runs) {
+        for (int r = run.first; r < run.first + run.count; ++r) {
+            removed.push_back({std::to_string(r)});
+        }
+    }
+    InsertRowRuns(table, runs, removed);
+    ASSERT_EQ(table.RowCount(), 100001);
+    for (int i = 0; i <= 100000; ++i) {
+        ASSERT_EQ(table.Cell(0, i), std::to_string(i));
+    }
 }

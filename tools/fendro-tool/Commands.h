@@ -29,6 +29,8 @@ int CmdCertificate(const Args& args);
 // Customer lists of other programs in, cards out.
 int CmdImport(const Args& args);
 int CmdExport(const Args& args);
+// Received cards put back onto their customers in the folder's other card files.
+int CmdMatch(const Args& args);
 // Who is due for a measurement, from a folder of card files.
 int CmdDue(const Args& args);
 

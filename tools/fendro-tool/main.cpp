@@ -38,6 +38,7 @@ const Command kCommands[] = {
     {"export", CmdExport, "export CARDFILE OUTFILE [--dta COLUMNFILE]"},
     {"due", CmdDue,
      "due FOLDER YEAR [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
+    {"match", CmdMatch, "match CARDFILE [--folder FOLDER] [--out OUTFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -45,3 +45,28 @@ void RemoveRowRuns(CardTable& table, const std::vector<RowRun>& runs) {
     }
     rows.erase(out, rows.end());
 }
+
+void InsertRowRuns(CardTable& table, const std::vector<RowRun>& runs,
+                   std::vector<CardTable::Row> removed) {
+    if (runs.empty() || static_cast<int>(removed.size()) != RowsIn(runs)) {
+        return;
+    }
+    auto& rows = table.Rows();
+    std::vector<CardTable::Row> merged;
+    merged.reserve(rows.size() + removed.size());
+    size_t kept = 0;
+    size_t back = 0;
+    for (const RowRun& run : runs) {
+        // The rows that stayed before this run still stand before it.
+        while (merged.size() < static_cast<size_t>(run.first) && kept < rows.size()) {
+            merged.push_back(std::move(rows[kept++]));
+        }
+        for (int i = 0; i < run.count; ++i) {
+            merged.push_back(std::move(removed[back++]));
+        }
+    }
+    while (kept < rows.size()) {
+        merged.push_back(std::move(rows[kept++]));
+    }
+    rows = std::move(merged);
+}

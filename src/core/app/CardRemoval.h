@@ -25,3 +25,8 @@ int RowsIn(const std::vector<RowRun>& runs);
 // Removes the rows of `runs` (as CardRowRuns returns them) from the table; the other rows keep
 // their order.
 void RemoveRowRuns(CardTable& table, const std::vector<RowRun>& runs);
+
+// Puts `removed` (the rows of `runs`, in order, as RemoveRowRuns took them) back where they were:
+// the inverse of RemoveRowRuns, in one pass however many runs there are.
+void InsertRowRuns(CardTable& table, const std::vector<RowRun>& runs,
+                   std::vector<CardTable::Row> removed);

@@ -122,3 +122,37 @@ std::vector<int> SortGridRanked(CardTable& table, const std::vector<int>& keys,
     table.Rows().swap(sorted);
     return newRowOf;
 }
+
+void ApplyRowOrder(CardTable& table, const std::vector<int>& newRowOf) {
+    auto& rows = table.Rows();
+    if (newRowOf.size() != rows.size()) {
+        return;
+    }
+    for (const int to : newRowOf) {
+        if (to < 0 || static_cast<size_t>(to) >= rows.size()) {
+            return;
+        }
+    }
+    std::vector<CardTable::Row> moved(rows.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        moved[static_cast<size_t>(newRowOf[r])] = std::move(rows[r]);
+    }
+    rows = std::move(moved);
+}
+
+std::vector<int> InverseRowOrder(const std::vector<int>& newRowOf) {
+    std::vector<int> inverse(newRowOf.size());
+    for (size_t r = 0; r < newRowOf.size(); ++r) {
+        inverse[static_cast<size_t>(newRowOf[r])] = static_cast<int>(r);
+    }
+    return inverse;
+}
+
+bool KeepsRowOrder(const std::vector<int>& newRowOf) {
+    for (size_t r = 0; r < newRowOf.size(); ++r) {
+        if (newRowOf[r] != static_cast<int>(r)) {
+            return false;
+        }
+    }
+    return true;
+}

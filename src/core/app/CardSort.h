@@ -38,3 +38,11 @@ std::vector<int> SortGridRanked(CardTable& table, const std::vector<int>& keys,
 extern const std::vector<int> kSortByName;   // 0, 1, 2
 extern const std::vector<int> kSortByStreet; // 1, 0, 2
 extern const std::vector<int> kSortByTown;   // 2, 0, 1
+
+// Moves every card row r to row newRowOf[r] (as a sort returns them; entry 0 is 0). Changes
+// nothing when the list does not fit the table.
+void ApplyRowOrder(CardTable& table, const std::vector<int>& newRowOf);
+// The list that moves every row back: the inverse of `newRowOf`.
+std::vector<int> InverseRowOrder(const std::vector<int>& newRowOf);
+// Whether the order moves no row.
+bool KeepsRowOrder(const std::vector<int>& newRowOf);

@@ -21,3 +21,16 @@ std::vector<DeviceCut> DeviceCuts(const CardTable& table) {
     }
     return cuts;
 }
+
+CustomerKey DeviceCustomerOf(std::string_view name, std::string_view street,
+                             std::string_view town) {
+    return CustomerOf(name.substr(0, kDeviceTextWidths[0]), street.substr(0, kDeviceTextWidths[1]),
+                      town.substr(0, kDeviceTextWidths[2]));
+}
+
+CustomerKey DeviceCustomerOf(const CardTable::Row& row) {
+    const auto cell = [&](size_t col) {
+        return col < row.size() ? std::string_view(row[col]) : std::string_view();
+    };
+    return DeviceCustomerOf(cell(0), cell(1), cell(2));
+}

@@ -56,6 +56,30 @@ void CardCellEdit::FilteredPaste(bool selection) {
     FilteredInsert(clipboard->text(selection ? QClipboard::Selection : QClipboard::Clipboard));
 }
 
+namespace {
+bool IsRedoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+} // namespace
+
+bool CardCellEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsRedoKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void CardCellEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsRedoKey(event)) {
+        redo();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void CardCellEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
@@ -95,6 +119,7 @@ void CardCellEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 QWidget* CardCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
+    ++editorsCreated_;
     auto* edit = new CardCellEdit(index.column(), parent);
     edit->setFrame(false);
     edit->pasteFilter = onPaste;

@@ -24,6 +24,9 @@ public:
     int Column() const { return col_; }
 
 protected:
+    // Strg+Y redoes inside the editor on every system, as Strg+Z undoes there.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -46,8 +49,13 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    // The number of editors opened so far: the changes made while one is open belong together.
+    int EditorsCreated() const { return editorsCreated_; }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    mutable int editorsCreated_ = 0;
 };

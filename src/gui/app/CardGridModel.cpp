@@ -4,6 +4,7 @@
 
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <iterator>
 
 CardGridModel::CardGridModel(CardTable& table, QObject* parent)
@@ -61,9 +62,42 @@ bool CardGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (stored == table_.Cell(index.column(), index.row() + 1)) {
         return true;
     }
-    table_.SetCell(index.column(), index.row() + 1, std::move(stored));
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    if (onStore) {
+        onStore(index.column(), index.row() + 1, std::move(stored));
+    } else {
+        SetCardCell(index.column(), index.row() + 1, std::move(stored));
+    }
     return true;
+}
+
+void CardGridModel::SetCardCell(int col, int row, std::string text) {
+    if (row < 1 || row >= table_.RowCount() || col < 0 || col >= table_.ColCount()) {
+        return;
+    }
+    table_.SetCell(col, row, std::move(text));
+    const QModelIndex cell = index(row - 1, col);
+    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void CardGridModel::SetCardCells(const std::vector<CellChange>& cells) {
+    int top = table_.RowCount();
+    int bottom = 0;
+    int left = table_.ColCount();
+    int right = -1;
+    for (const CellChange& c : cells) {
+        if (c.row < 1 || c.row >= table_.RowCount() || c.col < 0 || c.col >= table_.ColCount()) {
+            continue;
+        }
+        table_.SetCell(c.col, c.row, c.text);
+        top = std::min(top, c.row);
+        bottom = std::max(bottom, c.row);
+        left = std::min(left, c.col);
+        right = std::max(right, c.col);
+    }
+    if (right >= 0) {
+        emit dataChanged(index(top - 1, left), index(bottom - 1, right),
+                         {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 void CardGridModel::CellsChanged() {
@@ -108,6 +142,26 @@ void CardGridModel::RemoveCardRuns(const std::vector<RowRun>& runs) {
     }
     beginResetModel();
     RemoveRowRuns(table_, runs);
+    endResetModel();
+}
+
+void CardGridModel::InsertCardRuns(const std::vector<RowRun>& runs,
+                                   std::vector<CardTable::Row> removed) {
+    if (runs.empty()) {
+        return;
+    }
+    if (runs.size() == 1) {
+        const RowRun& run = runs.front();
+        if (run.first < 1 || run.first > table_.RowCount()) {
+            return;
+        }
+        beginInsertRows(QModelIndex(), run.first - 1, run.first - 1 + run.count - 1);
+        InsertRowRuns(table_, runs, std::move(removed));
+        endInsertRows();
+        return;
+    }
+    beginResetModel();
+    InsertRowRuns(table_, runs, std::move(removed));
     endResetModel();
 }
 

@@ -5,6 +5,7 @@
 // model's rows 0 and on. Cells stay Windows-1252 bytes; they become QString only when shown.
 
 #include "core/app/CardRemoval.h"
+#include "core/app/CellChange.h"
 #include "core/files/CardTable.h"
 
 #include <QAbstractTableModel>
@@ -29,6 +30,14 @@ public:
     // Called with the table column and row and the edited text before it is stored; returns
     // the bytes to store, or false to refuse the edit.
     std::function<bool(int col, int row, const QString& text, std::string& stored)> onEdit;
+    // Called instead of storing an accepted edit that changes the cell, so that the undo history
+    // stores it (through SetCardCell).
+    std::function<void(int col, int row, std::string stored)> onStore;
+
+    // Sets one cell of a card (table column and row) and tells the view.
+    void SetCardCell(int col, int row, std::string text);
+    // Sets many cells at once and tells the view once, for the block that holds them all.
+    void SetCardCells(const std::vector<CellChange>& cells);
 
     // Call around changes made to the table directly.
     void BeginChange() { beginResetModel(); }
@@ -43,6 +52,8 @@ public:
     // Removes the rows of `runs` (as CardRowRuns returns them). One run keeps the view's state;
     // several reset the model once instead of announcing each run.
     void RemoveCardRuns(const std::vector<RowRun>& runs);
+    // Puts the rows that RemoveCardRuns took back where they were.
+    void InsertCardRuns(const std::vector<RowRun>& runs, std::vector<CardTable::Row> removed);
     // Reorders the card rows by `reorder`, which returns every old row's new row number;
     // the current card and the selection follow their rows.
     void ReorderCardRows(const std::function<std::vector<int>()>& reorder);

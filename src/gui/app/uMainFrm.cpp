@@ -27,6 +27,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QThread>
+#include <QUndoStack>
 
 TMainFrm* MainFrm = nullptr;
 
@@ -80,6 +81,10 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
 TMainFrm::~TMainFrm() {
     // The settings are written once, when the window goes away.
     FormHide();
+    // The undo history goes with the window's children; it has nothing to tell the menu then.
+    if (undo_ != nullptr) {
+        undo_->disconnect(this);
+    }
     // The grid and its model go before the card table they show, which dies with the members.
     StringGrid1->selectionModel()->disconnect(this);
     StringGrid1->setModel(nullptr);
@@ -271,6 +276,7 @@ void TMainFrm::BuildMenu() {
     Beenden1->setShortcut(QKeySequence::Quit);
     N3->setShortcut(QKeySequence::HelpContents);
     AddHistoryCommand();
+    AddUndoCommands();
     AddCustomerCommands();
     AddDueCommand();
     AddRoundCommands();
@@ -454,6 +460,7 @@ void TMainFrm::SetCommandsEnabled(bool on) {
     }
     StringGrid1->setEnabled(on);
     UpdateHistoryCommand();
+    UpdateUndoCommands();
 }
 
 void TMainFrm::Neu1Click() {

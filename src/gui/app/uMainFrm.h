@@ -8,9 +8,11 @@
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp,
 // uMainFrmCustomer.cpp (a customer's requests), uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
-// uMainFrmDue.cpp (who is due), uMainFrmImport.cpp (lists in and out) and
+// uMainFrmDue.cpp (who is due), uMainFrmImport.cpp (lists in and out), uMainFrmMatch.cpp
+// (measurements back onto their customers), uMainFrmUndo.cpp (undo and redo) and
 // uMainFrmPlacement.cpp (the window's place).
 
+#include "core/app/CellChange.h"
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/MeasurementView.h"
@@ -33,6 +35,8 @@ class QMenu;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
+class QUndoCommand;
+class QUndoStack;
 
 class TMainFrm : public QMainWindow, public CardWindow {
     Q_OBJECT
@@ -172,6 +176,37 @@ public:
     void AuswahlNeueKartei1Click();
     void FaelligeMessungen1Click();
 
+    // Undo and redo (uMainFrmUndo.cpp). Every change of the card table goes through the undo
+    // history; loading, "Neu" and a receive start a new one, and a save marks the state that is
+    // in the file: undoing back to it leaves the table unchanged.
+    QUndoStack* UndoStack() const { return undo_; }
+    // Makes the change of `command` and keeps it for "Rückgängig"; the history takes it over.
+    void PushCardChange(QUndoCommand* command);
+    // Sets cells of cards (table column and row, Windows-1252 text stored as given: the caller
+    // applies the typing rules) in one undoable step named `caption`, and marks the table changed
+    // when one of them differs; cells outside the table and unchanged ones are left out. The way
+    // for windows and forms that edit cards: the grid shows the change at once, Strg+Z takes it
+    // back.
+    void SetCardCells(const std::vector<CellChange>& cells, const QString& caption);
+    void SetCardCell(int col, int row, const std::string& text);
+    void StartNewHistory();
+    void MarkHistorySaved();
+    // The table holds cards that are in no file: no state of the history is the saved one.
+    void MarkHistoryUnsaved();
+    // Forgets every step of the history, the table staying as it is (after a customer's data was
+    // erased); a changed table stays changed.
+    void DropHistory();
+    // After an undo or redo: the cell or the cards it touched become current and are shown.
+    void ShowChangedCell(int col, int row);
+    void ShowChangedCards(const std::vector<int>& rows);
+    void Rueckgaengig1Click();
+    void Wiederherstellen1Click();
+
+    // "Messwerte zuordnen..." (uMainFrmMatch.cpp): the received cards onto their customers.
+    void MesswerteZuordnen1Click();
+    // After a receive: the status bar points to it when the folder holds other card files.
+    void PointToMatching();
+
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
     void GoToHistoryCard(const HistoryEntry& entry);
@@ -246,6 +281,9 @@ public:
     QAction* KundeAnonymisieren1 = nullptr;
     QAction* KartenAuswaehlen1 = nullptr;
     QAction* AuswahlNeueKartei1 = nullptr;
+    QAction* MesswerteZuordnen1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederherstellen1 = nullptr;
     QAction* FaelligeMessungen1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
@@ -277,6 +315,10 @@ private:
     void AddCustomerCommands();
     void AddRecentCommands();
     void AddRoundCommands();
+    void AddUndoCommands();
+    void UpdateUndoCommands();
+    // An open cell editor is closed before the history changes the table under it.
+    void CloseCellEditor();
     void AddDueCommand();
     void ReadRecentFiles();
     void ShowRecentFiles();
@@ -309,6 +351,7 @@ private:
     RecentFiles recent_;
     std::vector<QAction*> recentCommands_;
     QAction* recentSeparator_ = nullptr;
+    QUndoStack* undo_ = nullptr;
 };
 
 extern TMainFrm* MainFrm;

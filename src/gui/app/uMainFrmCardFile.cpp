@@ -202,6 +202,7 @@ void TMainFrm::SaveCardFile() {
     if (written) {
         RememberCardFileOnDisk();
         document_.SetChanged(false);
+        MarkHistorySaved();
     }
     ShowCardPage();
 }
@@ -231,6 +232,7 @@ void TMainFrm::SaveCardFileAs() {
     if (written) {
         RememberCardFileOnDisk();
         document_.SetChanged(false);
+        MarkHistorySaved();
     }
     ShowCardPage();
     if (written) {

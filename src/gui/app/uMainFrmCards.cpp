@@ -10,9 +10,9 @@
 #include "gui/app/CardCellEditor.h"
 #include "gui/app/CardGridModel.h"
 #include "gui/app/CardSelection.h"
+#include "gui/app/CardUndo.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
-#include "platform/LocaleCollation.h"
 #include "platform/TextCodec.h"
 
 #include <QClipboard>
@@ -69,7 +69,8 @@ bool TMainFrm::StringGrid1SetEditText(int col, int row, const QString& text, std
 
 void TMainFrm::InsertCard() {
     const int below = CurrentRow() + 1;
-    gridModel_->InsertCardRow(below);
+    PushCardChange(new InsertCardsCommand(*this, FromUtf8("Karteikarte hinzufügen"), below,
+                                          {Cards().EmptyRow()}));
     CopyCardToValueList(below);
     FillMeasurementView();
 }
@@ -94,7 +95,7 @@ void TMainFrm::DeleteCards(const std::vector<int>& rows) {
     }
     const int row = runs.front().first;
     const int col = std::max(0, StringGrid1->currentIndex().column());
-    gridModel_->RemoveCardRuns(runs);
+    PushCardChange(new DeleteCardsCommand(*this, FromUtf8("Karteikarte löschen"), runs));
     SetCurrentCell(col, std::min(row, Cards().RowCount() - 1));
     CopyCardToValueList(row);
     FillMeasurementView();
@@ -121,7 +122,7 @@ bool TMainFrm::PasteCards(const QString& text) {
     }
     const int below = CurrentRow() + 1;
     const int count = static_cast<int>(cards.size());
-    gridModel_->InsertCardRows(below, std::move(cards));
+    PushCardChange(new InsertCardsCommand(*this, FromUtf8("Einfügen"), below, std::move(cards)));
     document_.SetChanged(true);
     SelectCardRows(*StringGrid1, below, count);
     CopyCardToValueList(below);
@@ -130,8 +131,7 @@ bool TMainFrm::PasteCards(const QString& text) {
 }
 
 void TMainFrm::SortCards(const std::vector<int>& keys) {
-    const TextRanking rank = LocaleRanking(CollationLocale());
-    gridModel_->ReorderCardRows([&] { return SortGridRanked(Cards(), keys, rank); });
+    PushCardChange(new SortCardsCommand(*this, FromUtf8("Sortieren"), keys));
     StringGrid1->viewport()->update();
 }
 

@@ -92,20 +92,13 @@ void TMainFrm::Messbescheinigung1Click() {
         PrintCertificatesOf(copy, {row});
         return;
     }
-    // What the user entered belongs to the card, as if typed into the grid.
-    bool changed = false;
+    // What the user entered belongs to the card, as if typed into the grid, and can be undone.
+    std::vector<CellChange> changes;
     for (int i = 0; i < kPlantFactColumns; ++i) {
-        const int col = kColNominalOutput + i;
-        if (cards.Cell(col, row) != facts[static_cast<size_t>(i)]) {
-            cards.SetCell(col, row, facts[static_cast<size_t>(i)]);
-            changed = true;
-        }
+        changes.push_back({kColNominalOutput + i, row, facts[static_cast<size_t>(i)]});
     }
-    if (changed) {
-        document_.SetChanged(true);
-        gridModel_->CellsChanged();
-        RefreshMeasurementView(row);
-    }
+    SetCardCells(changes, FromUtf8("Angaben zur Anlage"));
+    RefreshMeasurementView(row);
     PrintCertificatesOf(cards, {row});
 }
 

@@ -163,6 +163,10 @@ void TMainFrm::ForgetCustomer(ErasureKind kind) {
             document_.SetChanged(true);
         }
     }
+    if (tableCards > 0) {
+        // Erased data must not come back with "Rückgängig", nor stay in the undo history.
+        DropHistory();
+    }
 
     // The table's cards count by themselves unless the file just written holds the same.
     int total = tableIsFile && openFileWritten ? 0 : static_cast<int>(tableCards);

@@ -120,6 +120,8 @@ bool TMainFrm::SetupGrids() {
     }
     StringGrid2->hide();
     StringGrid3->setEnabled(false);
+    // The table starts afresh: nothing before it can be undone.
+    StartNewHistory();
     return true;
 }
 

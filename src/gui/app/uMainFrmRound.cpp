@@ -17,7 +17,11 @@
 #include <iterator>
 
 void TMainFrm::AddRoundCommands() {
-    // After every existing command of the menu, so that none moves.
+    // After every existing command of the menu, so that none moves; the choice of a round last.
+    Karteikarte1->addSeparator()->setObjectName(QStringLiteral("N7"));
+    MesswerteZuordnen1 =
+        AddCommand(Karteikarte1, "MesswerteZuordnen1", FromUtf8("Messwerte zuordnen..."),
+                   &TMainFrm::MesswerteZuordnen1Click);
     Karteikarte1->addSeparator()->setObjectName(QStringLiteral("N5"));
     KartenAuswaehlen1 =
         AddCommand(Karteikarte1, "KartenAuswaehlen1", FromUtf8("Karten auswählen..."),
@@ -75,6 +79,7 @@ void TMainFrm::OpenCardsAsNewTable(std::vector<CardTable::Row> round) {
                  std::make_move_iterator(round.end()));
     gridModel_->EndChange();
     document_.SetChanged(true);
+    MarkHistoryUnsaved();
     SetCurrentCell(0, 1);
     RefreshMeasurementView(1);
 }

@@ -16,6 +16,7 @@ void TMainFrm::Verbindung1Click() {
     document_.SetFileName(std::string());
     SetPlainTitle();
     document_.SetChanged(false);
+    MarkHistorySaved();
     VerbFrm->exec();
 }
 

@@ -138,6 +138,7 @@ void TMainFrm::MessgertzuPC1Click() {
         doc.SetFileName(std::string());
         SetPlainTitle();
         doc.SetChanged(true);
+        MarkHistoryUnsaved();
         TransferFrm->hide();
         StringGrid1SelectCell(0, 1);
         return;
@@ -157,4 +158,5 @@ void TMainFrm::MessgertzuPC1Click() {
         ShowFirstCard();
     }
     StringGrid1SelectCell(0, 1);
+    PointToMatching();
 }
