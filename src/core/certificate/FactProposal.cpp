@@ -3,6 +3,7 @@
 #include "core/certificate/FactProposal.h"
 
 #include "core/certificate/Verdict.h"
+#include "core/files/AtomicFile.h"
 #include "core/files/CardFile.h"
 #include "core/files/CardFolder.h"
 
@@ -11,7 +12,7 @@
 
 FactValues FactsOf(const CardTable::Row& row) {
     FactValues values;
-    for (int i = 0; i < kPlantFactColumns; ++i) {
+    for (int i = 0; i < kAllFactColumns; ++i) {
         const size_t col = static_cast<size_t>(kColNominalOutput + i);
         if (col < row.size()) {
             values[static_cast<size_t>(i)] = row[col];
@@ -47,13 +48,20 @@ FactProposer::FactProposer(const CardTable::Row& card) : customer_(CustomerOf(ca
 }
 
 void FactProposer::Consider(const CardTable::Row& candidate) {
-    if (!HasAnyFact(candidate) || !IsCustomer(candidate, customer_)) {
+    if (!IsCustomer(candidate, customer_)) {
         return;
     }
     // A card without a readable date was not measured before anything, and the dialog could
     // not say which card it proposes from.
     const long long moment = MeasurementMoment(candidate);
-    if (moment <= 0 || moment >= before_ || moment <= bestMoment_) {
+    if (moment <= 0 || moment >= before_) {
+        return;
+    }
+    if (moment > previousMoment_) {
+        previousMoment_ = moment;
+        previous_ = candidate;
+    }
+    if (moment <= bestMoment_ || !HasAnyFact(candidate)) {
         return;
     }
     bestMoment_ = moment;
@@ -80,4 +88,30 @@ void FactProposer::ConsiderCardFolder(const std::string& folder, const std::stri
             ConsiderCardFile(data);
         }
     }
+}
+
+FactProposer EarlierCardsOf(const CardTable& table, int row, const std::string& cardFileName) {
+    FactProposer proposer(table.RowAt(row));
+    for (int r = 1; r < table.RowCount(); ++r) {
+        if (r != row) {
+            proposer.Consider(table.RowAt(r));
+        }
+    }
+    // Only the folder of a card file that exists: the default name "C:\" names no folder.
+    if (!cardFileName.empty() && FileExists(cardFileName)) {
+        proposer.ConsiderCardFolder(FolderOf(cardFileName), cardFileName);
+    }
+    return proposer;
+}
+
+FactValues WithProposed(const FactValues& facts, const FactValues& proposed, bool& used) {
+    FactValues out = facts;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (out[i].find_first_not_of(' ') == std::string::npos &&
+            proposed[i].find_first_not_of(' ') != std::string::npos) {
+            out[i] = proposed[i];
+            used = true;
+        }
+    }
+    return out;
 }

@@ -6,8 +6,8 @@
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
-// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round) and
-// uMainFrmPlacement.cpp (the window's place).
+// uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
+// uMainFrmPlant.cpp (the "Anlage" page) and uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -19,10 +19,13 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CardGridModel;
+enum class LegalBasis : unsigned char;
+class PlantFactsForm;
 struct HistoryEntry;
 class QAction;
 class QLabel;
@@ -64,6 +67,13 @@ public:
     // The usual refresh: the first card's values, or an empty list without cards.
     void RefreshMeasurementView(int row);
     const ViewCells& ViewContents() const { return view_; }
+
+    // The "Anlage" page (uMainFrmPlant.cpp): the plant facts of the card the measurement view
+    // shows, editable. Every fact reaches the card through SetFactCell, which marks the
+    // document changed and has the grid show it; nothing happens for a cell outside the table
+    // or a text the cell already holds.
+    void ShowPlantFacts(int row);
+    void SetFactCell(int row, int col, const std::string& text);
 
     // The rest of CardWindow.
     bool LoadCards(const std::string& fileName) override;
@@ -169,6 +179,8 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr; // "Anlage"
+    PlantFactsForm* PlantFacts1 = nullptr;
     QTableView* StringGrid1 = nullptr;
     QTableWidget* StringGrid2 = nullptr;
     QTableWidget* StringGrid3 = nullptr;
@@ -233,6 +245,7 @@ protected:
 private:
     void BuildWindow();
     void BuildGridAppearance();
+    void BuildPlantPage();
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
@@ -252,12 +265,15 @@ private:
     void FormHide();
     void FormCloseQuery();
     bool StringGrid1SetEditText(int col, int row, const QString& text, std::string& stored);
-    // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
-    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
+    // Prints the certificates of `rows` of `table` on the printer or into a PDF file, with the
+    // legal basis chosen, or each card's suggested one.
+    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows,
+                             std::optional<LegalBasis> basis = std::nullopt);
 
     TCardDocument document_;
     CardGridModel* gridModel_ = nullptr;
     ValueList valueList_;
+    int factsRow_ = 0; // the card the "Anlage" page shows, 0 for none
     ViewCells view_;
     QString title_;
     bool shown_ = false;

@@ -9,6 +9,7 @@
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
+#include "gui/certificate/PlantFactsForm.h"
 #include "platform/TextCodec.h"
 
 #include <QHeaderView>
@@ -120,11 +121,14 @@ bool TMainFrm::SetupGrids() {
     }
     StringGrid2->hide();
     StringGrid3->setEnabled(false);
+    PlantFacts1->SetCaptions(layout.captions);
+    ShowPlantFacts(0);
     return true;
 }
 
 void TMainFrm::CopyCardToValueList(int row) {
     ::CopyCardToValueList(Cards(), row, valueList_);
+    ShowPlantFacts(row);
     for (size_t i = 0; i < valueList_.size(); ++i) {
         StringGrid2->setItem(static_cast<int>(i), 1,
                              new QTableWidgetItem(FromAnsi(valueList_[i].value)));
@@ -133,6 +137,7 @@ void TMainFrm::CopyCardToValueList(int row) {
 
 void TMainFrm::ClearValueList() {
     ::ClearValueList(valueList_);
+    ShowPlantFacts(0);
     for (int i = 0; i < StringGrid2->rowCount(); ++i) {
         StringGrid2->setItem(i, 1, new QTableWidgetItem);
     }
