@@ -229,21 +229,26 @@ void DrawChecks(PageWriter& w, const Assessment& a) {
     }
 }
 
+// An output range as typed ("11.0-24.5") with decimal commas.
+std::string Range(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return Given(text, "kW");
+}
+
 std::string Exchanger(const CardTable& table, int row, const BoilerFacts& f) {
     return "Hersteller " + Given(CellText(table, kColExchangerMaker, row)) + ", Typ " +
            Given(CellText(table, kColExchangerType, row)) + ", Baujahr " +
            Given(CellText(table, kColExchangerYear, row)) + ", errichtet am " +
            DayText(f.installed) + ", Leistungsbereich " +
-           Given(CellForReader(CellText(table, kColExchangerRange, row)), "kW") +
-           ", Nennwärmeleistung " + NominalOutputText(f);
+           Range(CellText(table, kColExchangerRange, row)) + ", Nennwärmeleistung " +
+           NominalOutputText(f);
 }
 
 std::string Burner(const CardTable& table, int row, const BoilerFacts& f) {
     return "Hersteller " + Given(CellText(table, kColBurnerMaker, row)) + ", Typ " +
            Given(CellText(table, kColBurnerType, row)) + ", Baujahr " +
            Given(CellText(table, kColBurnerYear, row)) + ", Leistungsbereich " +
-           Given(CellForReader(CellText(table, kColBurnerRange, row)), "kW") +
-           ", Leistung bei der Messung " +
+           Range(CellText(table, kColBurnerRange, row)) + ", Leistung bei der Messung " +
            (f.measuredOutputKw ? GermanNumber(*f.measuredOutputKw, 1) + " kW"
                                : std::string("nicht angegeben"));
 }
@@ -276,14 +281,15 @@ void DrawGeneral(PageWriter& w, const CardTable& table, int row, const Certifica
            FuelText(fuel, a.fuel) + "; Nr. nach § 3 Abs. 1: " + FuelNumberText(a.fuel),
            kLabelWidth);
     w.Item("Art der Anlage", PlantKindText(a.facts.plant), kLabelWidth);
-    std::vector<std::pair<std::string, std::string>> facts = {
-        {"Brennwertgerät", AnswerText(a.facts.condensing)},
-        {"Standardheizkessel", AnswerText(a.facts.standardBoiler)}};
+    w.Pairs({{"Brennwertgerät", AnswerText(a.facts.condensing)},
+             {"Standardheizkessel", AnswerText(a.facts.standardBoiler)}},
+            kLabelWidth);
     if (a.fuel == FuelKind::Oil) {
-        facts.emplace_back("Im Beitrittsgebiet bis 3.10.1990 errichtet",
-                           AnswerText(a.facts.accessionArea));
+        // Alone on its line, so its long label may reach into the right half.
+        w.Pairs(
+            {{"Im Beitrittsgebiet bis zum 3.10.1990 errichtet", AnswerText(a.facts.accessionArea)}},
+            780);
     }
-    w.Pairs(facts, kLabelWidth);
 }
 
 void DrawPage(PageWriter& w, const CardTable& table, int row, const CertificateContext& ctx,
