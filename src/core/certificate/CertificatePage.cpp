@@ -388,14 +388,23 @@ void PrintCertificates(PrintCanvas& canvas, const CardTable& table, const std::v
     if (width < kMinPageWidth || height < kMinPageHeight) {
         throw EPrinter("Das Papier ist zu klein für eine Messbescheinigung.");
     }
-    // The other card files are read once for all pages.
-    std::vector<std::string> folder;
-    if (!context.legalBasis && !context.cardFileName.empty() && FileExists(context.cardFileName)) {
-        std::string data;
-        for (const std::string& file :
-             CardFilesIn(FolderOf(context.cardFileName), context.cardFileName)) {
-            if (!ReadFolderCardFile(file, data)) {
-                folder.push_back(data);
+    // The previous measurements of all pages at once: the table, then the folder's other files.
+    std::vector<CardTable::Row> printed;
+    for (const int row : rows) {
+        printed.push_back(table.RowAt(row));
+    }
+    PreviousMeasurements previous(context.legalBasis ? std::vector<CardTable::Row>() : printed);
+    if (!context.legalBasis) {
+        for (int r = 1; r < table.RowCount(); ++r) {
+            previous.Add(table.RowAt(r));
+        }
+        if (!context.cardFileName.empty() && FileExists(context.cardFileName)) {
+            std::string data;
+            for (const std::string& file :
+                 CardFilesIn(FolderOf(context.cardFileName), context.cardFileName)) {
+                if (!ReadFolderCardFile(file, data)) {
+                    previous.AddCardFile(data);
+                }
             }
         }
     }
@@ -403,12 +412,8 @@ void PrintCertificates(PrintCanvas& canvas, const CardTable& table, const std::v
         if (context.legalBasis) {
             return *context.legalBasis;
         }
-        FactProposer earlier = EarlierCardsOf(table, row, std::string());
-        for (const std::string& data : folder) {
-            earlier.ConsiderCardFile(data);
-        }
-        return SuggestLegalBasis(table.RowAt(row), earlier.Previous(), context.fuelNames,
-                                 context.lossUncertaintyTenths);
+        return SuggestLegalBasis(table.RowAt(row), previous.Before(table.RowAt(row)),
+                                 context.fuelNames, context.lossUncertaintyTenths);
     };
     DrawJob(canvas, [&] {
         for (size_t i = 0; i < rows.size(); ++i) {

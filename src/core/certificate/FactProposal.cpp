@@ -7,6 +7,7 @@
 #include "core/files/CardFile.h"
 #include "core/files/CardFolder.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -114,4 +115,64 @@ FactValues WithProposed(const FactValues& facts, const FactValues& proposed, boo
         }
     }
     return out;
+}
+
+namespace {
+
+std::string KeyText(const CustomerKey& key) {
+    return key.name + '\n' + key.street + '\n' + key.town;
+}
+
+} // namespace
+
+PreviousMeasurements::PreviousMeasurements(const std::vector<CardTable::Row>& cards) {
+    for (const CardTable::Row& card : cards) {
+        byCustomer_.emplace(KeyText(CustomerOf(card)), std::vector<Dated>());
+    }
+}
+
+void PreviousMeasurements::Add(const CardTable::Row& row) {
+    const auto it = byCustomer_.find(KeyText(CustomerOf(row)));
+    const long long moment = it == byCustomer_.end() ? 0 : MeasurementMoment(row);
+    if (moment > 0) {
+        it->second.push_back(Dated{moment, row});
+        sorted_ = false;
+    }
+}
+
+void PreviousMeasurements::AddCardFile(std::string_view data) {
+    std::vector<std::string> fields;
+    CardTable::Row row;
+    ForEachCardLine(data, [&](std::string_view line) {
+        const int n = SplitLine(fields, ",", line);
+        row.assign(fields.begin(), fields.begin() + n);
+        Add(row);
+    });
+}
+
+std::optional<CardTable::Row> PreviousMeasurements::Before(const CardTable::Row& card) {
+    if (!sorted_) {
+        for (auto& [key, cards] : byCustomer_) {
+            std::stable_sort(cards.begin(), cards.end(),
+                             [](const Dated& a, const Dated& b) { return a.moment < b.moment; });
+        }
+        sorted_ = true;
+    }
+    const auto it = byCustomer_.find(KeyText(CustomerOf(card)));
+    const long long moment = MeasurementMoment(card);
+    if (it == byCustomer_.end() || moment <= 0) {
+        return std::nullopt;
+    }
+    const std::vector<Dated>& cards = it->second;
+    auto at = std::lower_bound(cards.begin(), cards.end(), moment,
+                               [](const Dated& d, long long m) { return d.moment < m; });
+    if (at == cards.begin()) {
+        return std::nullopt;
+    }
+    // Of cards measured at the same moment the first added counts, as for FactProposer.
+    --at;
+    while (at != cards.begin() && std::prev(at)->moment == at->moment) {
+        --at;
+    }
+    return at->row;
 }

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 using FactValues = std::array<std::string, kAllFactColumns>; // columns 25 to 47, as typed
 
@@ -54,6 +56,26 @@ private:
 // A proposer for card `row` of `table` that has considered the table's other cards and, when
 // `cardFileName` names a file that exists, the other card files of its folder.
 FactProposer EarlierCardsOf(const CardTable& table, int row, const std::string& cardFileName);
+
+// The previous measurement of many cards at once, as FactProposer::Previous finds it for one:
+// the cards of the wanted customers kept by measurement moment.
+class PreviousMeasurements {
+public:
+    // Only cards of the customers of `cards` will be kept.
+    explicit PreviousMeasurements(const std::vector<CardTable::Row>& cards);
+    void Add(const CardTable::Row& row);
+    void AddCardFile(std::string_view data);
+    // The customer's newest card measured before `card`.
+    std::optional<CardTable::Row> Before(const CardTable::Row& card);
+
+private:
+    struct Dated {
+        long long moment;
+        CardTable::Row row;
+    };
+    std::unordered_map<std::string, std::vector<Dated>> byCustomer_;
+    bool sorted_ = false;
+};
 
 // `facts` with every empty cell taken from `proposed`; sets `used` when one was.
 FactValues WithProposed(const FactValues& facts, const FactValues& proposed, bool& used);
