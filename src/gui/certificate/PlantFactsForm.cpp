@@ -8,10 +8,11 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QValidator>
 
 namespace {
@@ -119,28 +120,30 @@ PlantFactsForm::PlantFactsForm(QWidget* parent) : QWidget(parent) {
     const auto group = [this](const char* title, std::initializer_list<int> cols) {
         auto* box = new QGroupBox(FromUtf8(title), this);
         auto* form = new QFormLayout(box);
+        // Captions above their fields, so that two columns fit the main window.
+        form->setRowWrapPolicy(QFormLayout::WrapAllRows);
         for (const int col : cols) {
             AddField(form, col);
         }
         return box;
     };
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(group("Kessel und Grenzwerte",
+    auto* left = new QVBoxLayout;
+    left->addWidget(group("Kessel und Grenzwerte",
                           {kColNominalOutput, kColBurnerKind, kColStandardBoiler, kColInstallDate,
-                           kColAccessionArea, kColPlantKind, kColCondensing}),
-                    0, 0);
-    grid->addWidget(group("Überwachung", {kColSelfCalibrating, kColOutsideWallFlue, kColDueYear,
-                                          kColMakerCertificate}),
-                    1, 0);
-    grid->addWidget(group("Eigentümer und Aufstellort", {kColOwner, kColOwnerAddress, kColSite}), 2,
-                    0);
-    grid->addWidget(group("Wärmetauscher", {kColExchangerMaker, kColExchangerType,
-                                            kColExchangerYear, kColExchangerRange}),
-                    0, 1);
-    grid->addWidget(group("Brenner", {kColBurnerMaker, kColBurnerType, kColBurnerYear,
-                                      kColBurnerRange, kColMeasuredOutput}),
-                    1, 1, 2, 1);
-    grid->setRowStretch(3, 1);
+                           kColAccessionArea, kColPlantKind, kColCondensing}));
+    left->addWidget(group("Überwachung", {kColSelfCalibrating, kColOutsideWallFlue, kColDueYear,
+                                          kColMakerCertificate}));
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(group("Eigentümer und Aufstellort", {kColOwner, kColOwnerAddress, kColSite}));
+    right->addWidget(group("Wärmetauscher", {kColExchangerMaker, kColExchangerType,
+                                             kColExchangerYear, kColExchangerRange}));
+    right->addWidget(group("Brenner", {kColBurnerMaker, kColBurnerType, kColBurnerYear,
+                                       kColBurnerRange, kColMeasuredOutput}));
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
 }
 
 void PlantFactsForm::AddField(QFormLayout* form, int col) {
@@ -149,6 +152,8 @@ void PlantFactsForm::AddField(QFormLayout* form, int col) {
     const std::vector<Choice> choices = ChoicesOf(col);
     if (!choices.empty()) {
         auto* box = new QComboBox(this);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(10);
         box->addItem(QString(), QString());
         for (const Choice& c : choices) {
             box->addItem(FromUtf8(c.text), QString::fromLatin1(c.letter));

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -60,7 +61,13 @@ TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(basisRow);
-    layout->addWidget(Facts1);
+    // Scrolls on a small screen; the form is taller than the dialogs around it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(Facts1);
+    scroll->setMinimumSize(560, 420);
+    layout->addWidget(scroll, 1);
     layout->addWidget(Label2);
     layout->addWidget(buttons);
 
