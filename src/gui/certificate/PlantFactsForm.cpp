@@ -60,24 +60,25 @@ struct Choice {
     const char* letter;
 };
 
+// Each item begins with its letter, so that typing the letter chooses it, as in the grid.
 std::vector<Choice> ChoicesOf(int col) {
     switch (col) {
     case kColBurnerKind:
-        return {{"Verdampfungsbrenner (V)", "V"},
-                {"Zerstäubungsbrenner / mit Gebläse (Z)", "Z"},
-                {"ohne Gebläse (A)", "A"}};
+        return {{"V – Verdampfungsbrenner", "V"},
+                {"Z – Zerstäubungsbrenner / mit Gebläse", "Z"},
+                {"A – ohne Gebläse", "A"}};
     case kColPlantKind:
-        return {{"Zentralheizung (Z)", "Z"},
-                {"Einzelraumfeuerung (E)", "E"},
-                {"Heizung mit Warmwasser (H)", "H"},
-                {"nur Warmwasser (W)", "W"}};
+        return {{"Z – Zentralheizung", "Z"},
+                {"E – Einzelraumfeuerung", "E"},
+                {"H – Heizung mit Warmwasser", "H"},
+                {"W – nur Warmwasser", "W"}};
     case kColStandardBoiler:
     case kColAccessionArea:
     case kColCondensing:
     case kColSelfCalibrating:
     case kColOutsideWallFlue:
     case kColMakerCertificate:
-        return {{"ja (J)", "J"}, {"nein (N)", "N"}};
+        return {{"J – ja", "J"}, {"N – nein", "N"}};
     default:
         return {};
     }
