@@ -24,6 +24,8 @@ int CmdPrintCard(const Args& args);
 int CmdHistory(const Args& args);
 // Measurement certificates into a PDF file.
 int CmdCertificate(const Args& args);
+// Who is due for a measurement, from a folder of card files.
+int CmdDue(const Args& args);
 
 // The settings file the program would use if it lay beside this tool.
 std::string DefaultSettingsFile();

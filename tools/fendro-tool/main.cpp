@@ -30,6 +30,8 @@ const Command kCommands[] = {
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
+    {"due", CmdDue,
+     "due FOLDER YEAR [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
 };
 
 void PrintHelp(std::FILE* out) {

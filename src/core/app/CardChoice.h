@@ -3,6 +3,7 @@
 #pragma once
 // Choosing the cards of a round by a piece of their customer: a town, a street, part of a name.
 
+#include "core/due/DueList.h"
 #include "core/files/CardTable.h"
 
 #include <string_view>
@@ -12,3 +13,7 @@
 // Upper and lower case and the blanks around `text` do not count, as in the customer comparison.
 // An empty text chooses no card.
 std::vector<int> CardsContaining(const CardTable& table, std::string_view text);
+
+// The table rows of the customers that `list` names as due, one card each: the customer's newest
+// card in the table (by measurement date, else the first), ascending.
+std::vector<int> CardsDueIn(const CardTable& table, const DueList& list);

@@ -105,7 +105,7 @@ std::string LossStatement(const Check& check) {
 
 std::string LimitText(const Check& check) {
     if (check.outcome == Outcome::NoLimit) {
-        return check.exemption == Exemption::Below4Kw ? "keiner unter 4 kW" : "keiner";
+        return check.exemption == LossExemption::Below4Kw ? "keiner unter 4 kW" : "keiner";
     }
     if (!check.limit) {
         return "–";
@@ -164,7 +164,7 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
                                "nicht.");
     }
     for (const Check& c : a.checks) {
-        if (const std::string why = ExemptionText(c.exemption); !why.empty()) {
+        if (const std::string why = LossExemptionText(c.exemption); !why.empty()) {
             lines.push_back("Abgasverlust: kein Grenzwert " + why + " (" +
                             ParagraphText(c.paragraph) + ").");
         }
@@ -255,13 +255,13 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
     return lines;
 }
 
-std::string ExemptionText(Exemption exemption) {
+std::string LossExemptionText(LossExemption exemption) {
     switch (exemption) {
-    case Exemption::RoomHeater:
+    case LossExemption::RoomHeater:
         return "für eine Einzelraumfeuerungsanlage bis 11 kW";
-    case Exemption::WaterOnly:
+    case LossExemption::WaterOnly:
         return "für eine Anlage nur zur Warmwasserbereitung bis 28 kW";
-    case Exemption::Condensing:
+    case LossExemption::Condensing:
         return "für ein Brennwertgerät";
     default:
         return {};

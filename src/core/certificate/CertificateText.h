@@ -28,7 +28,7 @@ std::vector<std::string> NoteLines(const Assessment& assessment, std::string_vie
 
 // Why the loss has no limit, as the end of "kein Grenzwert ...": "für ein Brennwertgerät"; empty
 // for none and below 4 kW, which the limit itself says.
-std::string ExemptionText(Exemption exemption);
+std::string LossExemptionText(LossExemption exemption);
 
 // The facts as the page and the dialog show them.
 std::string NominalOutputText(const BoilerFacts& facts);

@@ -109,33 +109,33 @@ void Decide(Check& check, long long measured, long long strict, long long relaxe
 }
 
 // The exemption from § 10 that the facts show; the condensing boiler needs no output.
-Exemption LossExemption(const BoilerFacts& facts) {
+LossExemption ExemptionOfLoss(const BoilerFacts& facts) {
     if (facts.condensing == Answer::Yes) {
-        return Exemption::Condensing;
+        return LossExemption::Condensing;
     }
     if (!facts.nominalOutputKw) {
-        return Exemption::None;
+        return LossExemption::None;
     }
     const double kw = *facts.nominalOutputKw;
     if (!FlueGasLossLimit(kw, false)) {
-        return Exemption::Below4Kw;
+        return LossExemption::Below4Kw;
     }
     if (facts.plant == PlantKind::RoomHeater && kw <= 11.0) {
-        return Exemption::RoomHeater;
+        return LossExemption::RoomHeater;
     }
     if (facts.plant == PlantKind::WaterOnly && kw <= 28.0) {
-        return Exemption::WaterOnly;
+        return LossExemption::WaterOnly;
     }
-    return Exemption::None;
+    return LossExemption::None;
 }
 
-Paragraph ExemptionParagraph(Exemption exemption) {
+Paragraph ExemptionParagraph(LossExemption exemption) {
     switch (exemption) {
-    case Exemption::RoomHeater:
+    case LossExemption::RoomHeater:
         return Paragraph::Par10Abs3Nr1;
-    case Exemption::WaterOnly:
+    case LossExemption::WaterOnly:
         return Paragraph::Par10Abs3Nr2;
-    case Exemption::Condensing:
+    case LossExemption::Condensing:
         return Paragraph::Par14Abs3Nr4;
     default:
         return Paragraph::Par10Abs1;
@@ -145,7 +145,7 @@ Paragraph ExemptionParagraph(Exemption exemption) {
 Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts,
                 std::optional<int> uncertaintyTenths) {
     Check check{CheckKind::FlueGasLoss, Paragraph::Par10Abs1};
-    check.exemption = LossExemption(facts);
+    check.exemption = ExemptionOfLoss(facts);
     // Without an oxygen reading (the device writes 0.0) or with air alone (21 %), the loss on
     // the card is not a measurement of the flue gas.
     const std::optional<long long> o2 = ParseMicro(CellAt(row, kColO2));
@@ -157,7 +157,7 @@ Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts,
             check.uncertainty = static_cast<double>(*uncertaintyTenths) / 10;
         }
     }
-    if (check.exemption != Exemption::None) {
+    if (check.exemption != LossExemption::None) {
         // Shown as measured, but no limit to keep: a missing loss is no gap either.
         check.paragraph = ExemptionParagraph(check.exemption);
         check.outcome = Outcome::NoLimit;
@@ -333,7 +333,7 @@ Assessment AssessCard(const CardTable::Row& row, FuelKind fuel,
     // A failed check that does not wait for the nominal output is a result of its own.
     if (failed) {
         a.overall = OverallKind::NotKept;
-    } else if (!a.facts.nominalOutputKw && a.checks[0].exemption == Exemption::None) {
+    } else if (!a.facts.nominalOutputKw && a.checks[0].exemption == LossExemption::None) {
         a.overall = OverallKind::NoAssessment;
     } else if (!anyLimit) {
         a.overall = OverallKind::NoLimits;

@@ -26,7 +26,7 @@ enum class Outcome : unsigned char {
     Kept,
     NotKept,
     NotMeasured, // the value is missing or unreadable
-    NoLimit,     // no loss limit applies to the boiler (see Exemption)
+    NoLimit,     // no loss limit applies to the boiler (see LossExemption)
     Undecided,   // the value lies where a missing fact decides
 };
 
@@ -50,7 +50,7 @@ enum class Paragraph : unsigned char {
 // Why § 10 sets no limit for the loss: below 4 kW the table of § 10 Abs. 1 begins; a room heater
 // of at most 11 kW and a hot-water-only plant of at most 28 kW (§ 10 Abs. 3); a condensing boiler
 // (§ 14 Abs. 3 Nr. 4, as far as § 10 goes; soot and oil derivatives are still checked).
-enum class Exemption : unsigned char { None, Below4Kw, RoomHeater, WaterOnly, Condensing };
+enum class LossExemption : unsigned char { None, Below4Kw, RoomHeater, WaterOnly, Condensing };
 
 struct Check {
     Check(CheckKind k, Paragraph p) : kind(k), paragraph(p) {}
@@ -69,7 +69,7 @@ struct Check {
     // verdict waits for it because the loss lies above the limit.
     std::optional<double> uncertainty;
     bool uncertaintyMissing = false;
-    Exemption exemption = Exemption::None; // the loss only, with Outcome::NoLimit
+    LossExemption exemption = LossExemption::None; // the loss only, with Outcome::NoLimit
 };
 
 enum class OverallKind : unsigned char {

@@ -34,6 +34,8 @@ std::string CsvCell(const std::string& text) {
     return quoted + "\"";
 }
 
+} // namespace
+
 void AppendCsvLine(std::string& out, const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {
@@ -43,8 +45,6 @@ void AppendCsvLine(std::string& out, const std::vector<std::string>& cells) {
     }
     out += "\r\n";
 }
-
-} // namespace
 
 const std::vector<int>& HistoryCardColumns() {
     static const std::vector<int> cols = {14, 15, 3, 4, 7, 8, 9, 12, 13, 11, 20, 19, 18, 17};

@@ -28,5 +28,8 @@ std::vector<std::string> HistoryRowTexts(const HistoryEntry& entry);
 // lines ended by CR LF. A cell holding ";" or a quote is put in quotes.
 std::string HistoryCsv(const History& history, const CardTable::Row& captionRow);
 
+// Appends one line of such a table.
+void AppendCsvLine(std::string& out, const std::vector<std::string>& cells);
+
 // A measured value of a card as a number ("9.5" or "9,5"); false for anything else.
 bool ParseMeasuredValue(const std::string& text, double& value);

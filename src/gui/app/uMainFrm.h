@@ -7,7 +7,8 @@
 // operations), uMainFrmTransfer.cpp,
 // uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
-// uMainFrmPlant.cpp (the "Anlage" page) and uMainFrmPlacement.cpp (the window's place).
+// uMainFrmDue.cpp (who is due), uMainFrmPlant.cpp (the "Anlage" page) and
+// uMainFrmPlacement.cpp (the window's place).
 
 #include "core/files/CardDocument.h"
 #include "core/files/ConnectionSettings.h"
@@ -135,6 +136,11 @@ public:
     int SelectCardsContaining(const QString& text, bool add);
     // Opens a new, unsaved table holding copies of the whole cards selected.
     void OpenSelectionAsNewTable();
+    // Opens a new, unsaved table holding these cards, asking about unsaved changes first.
+    void OpenCardsAsNewTable(std::vector<CardTable::Row> round);
+    // Selects the table's newest card of each customer due in `year` or earlier, as the due
+    // list finds them; returns how many.
+    int SelectCardsDueBy(int year, bool add);
 
     // Menu handlers.
     void Neu1Click();
@@ -159,6 +165,7 @@ public:
     void Messverlauf1Click();
     void KartenAuswaehlen1Click();
     void AuswahlNeueKartei1Click();
+    void FaelligeMessungen1Click();
 
     // The history window's way back: opens the file of a measurement (asking about unsaved
     // changes first) and selects its card.
@@ -221,6 +228,7 @@ public:
     QAction* Messverlauf1 = nullptr;
     QAction* KartenAuswaehlen1 = nullptr;
     QAction* AuswahlNeueKartei1 = nullptr;
+    QAction* FaelligeMessungen1 = nullptr;
     QAction* Messbescheinigung1 = nullptr;
     QAction* MessbescheinigungenAlle1 = nullptr;
     QAction* Betrieb1 = nullptr;
@@ -251,6 +259,7 @@ private:
     void AddHistoryCommand();
     void AddRecentCommands();
     void AddRoundCommands();
+    void AddDueCommand();
     void ReadRecentFiles();
     void ShowRecentFiles();
     void ChangeRecentFiles(const std::function<bool(RecentFiles&)>& change);

@@ -50,6 +50,10 @@ void TMainFrm::OpenSelectionAsNewTable() {
     for (const int row : rows) {
         round.push_back(Cards().RowAt(row));
     }
+    OpenCardsAsNewTable(std::move(round));
+}
+
+void TMainFrm::OpenCardsAsNewTable(std::vector<CardTable::Row> round) {
     if (AskSaveChanges()) {
         SaveCardFileAs();
         if (document_.Changed()) {
@@ -78,6 +82,15 @@ void TMainFrm::OpenSelectionAsNewTable() {
 void TMainFrm::KartenAuswaehlen1Click() {
     TAuswahlFrm dialog(this);
     if (!dialog.Execute()) {
+        return;
+    }
+    if (dialog.ByDueYear()) {
+        const int year = dialog.DueYear();
+        if (year == 0) {
+            ShowMsg(FromUtf8("Bitte ein Jahr mit vier Ziffern angeben."));
+        } else if (SelectCardsDueBy(year, dialog.AddsToSelection()) == 0) {
+            ShowMsg(FromUtf8("Kein Kunde der Kartei ist %1 oder früher fällig.").arg(year));
+        }
         return;
     }
     if (SelectCardsContaining(dialog.Text(), dialog.AddsToSelection()) == 0) {
