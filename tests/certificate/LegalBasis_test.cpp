@@ -31,6 +31,9 @@ TEST(LegalBasis, FirstMeasurementRepetitionOrRecurringAtTheirEdges) {
     EXPECT_EQ(basis(Day{2025, 9, 6}, std::nullopt, false), LegalBasis::Recurring);
     EXPECT_EQ(basis(Day{2025, 12, 8}, std::nullopt, false), LegalBasis::Recurring);
     EXPECT_EQ(basis(Day{2025, 10, 1}, Day{2025, 10, 20}, false), LegalBasis::Recurring);
+    // A replaced boiler: the failed measurement before was of the old one.
+    EXPECT_EQ(basis(Day{2025, 11, 1}, Day{2025, 10, 31}, true), LegalBasis::FirstMeasurement);
+    EXPECT_EQ(basis(Day{2025, 11, 1}, Day{2025, 11, 1}, true), LegalBasis::Repetition);
     EXPECT_EQ(basis(std::nullopt, std::nullopt, false), LegalBasis::Recurring);
     // A failed measurement at most 6 weeks (42 days) before.
     EXPECT_EQ(basis(std::nullopt, Day{2025, 10, 26}, true), LegalBasis::Repetition);

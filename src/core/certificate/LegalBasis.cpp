@@ -47,10 +47,14 @@ LegalBasis SuggestLegalBasis(const std::optional<Day>& measured,
     if (!measured) {
         return LegalBasis::Recurring;
     }
-    if (previous) {
+    // A measurement before the boiler was installed or replaced was one of the old boiler.
+    const bool sameBoiler = previous && !(installed && previous->Key() < installed->Key());
+    if (sameBoiler) {
         const long gap = DayNumber(*measured) - DayNumber(*previous);
-        return previousFailed && gap >= 0 && gap <= 42 ? LegalBasis::Repetition
-                                                       : LegalBasis::Recurring;
+        if (previousFailed && gap >= 0 && gap <= 42) {
+            return LegalBasis::Repetition;
+        }
+        return LegalBasis::Recurring;
     }
     if (installed && installed->Key() <= measured->Key() &&
         installed->Key() >= MonthsBefore(*measured, 3).Key()) {

@@ -27,8 +27,9 @@ long DayNumber(const Day& day);
 Day MonthsBefore(const Day& day, int months);
 
 // A repetition when the previous measurement, at most 6 weeks before, failed; a first
-// measurement when none is known and the boiler was installed at most 3 months before (both
-// bounds included); recurring otherwise.
+// measurement when the boiler was installed or replaced at most 3 months before (both bounds
+// included) and no measurement of it is known, one before that day being of the old boiler
+// (§ 2 Nr. 16 b); recurring otherwise.
 LegalBasis SuggestLegalBasis(const std::optional<Day>& measured,
                              const std::optional<Day>& installed,
                              const std::optional<Day>& previous, bool previousFailed);
