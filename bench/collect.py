@@ -36,6 +36,8 @@ EXPECTED = [
     ("connection dialog probe, search", ["*probe*", "*connection*", "*dialog*", "*verb*"]),
     ("start-up time and peak memory", ["bench_gui_startup*"]),
     ("customer history of 100,000 cards in 50 files, and vs grep -c", ["bench_history*"]),
+    ("accessibility cost: 2,500-card table and 2,500 of 100,000 deleted, with and without "
+     "the AT-SPI bus", ["bench_accessibility*"]),
 ]
 
 STANDARD_KEYS = {

@@ -22,6 +22,8 @@ int CmdPrintList(const Args& args);
 int CmdPrintCard(const Args& args);
 // A customer's measurements from a folder of card files.
 int CmdHistory(const Args& args);
+// A customer's request for information or deletion over a folder of card files.
+int CmdCustomer(const Args& args);
 // Measurement certificates into a PDF file.
 int CmdCertificate(const Args& args);
 // Who is due for a measurement, from a folder of card files.

@@ -28,6 +28,8 @@ const Command kCommands[] = {
     {"print-card", CmdPrintCard, "print-card CSVFILE CARDNUMBER PDFFILE [--dta COLUMNFILE]"},
     {"history", CmdHistory,
      "history FOLDER NAME STREET TOWN [--csv OUTFILE] [--pdf OUTFILE] [--dta COLUMNFILE]"},
+    {"customer", CmdCustomer, "customer FOLDER NAME STREET TOWN report PDFFILE [--dta COLUMNFILE]"},
+    {"customer", CmdCustomer, "customer FOLDER NAME STREET TOWN forget [--anonymise]"},
     {"certificate", CmdCertificate,
      "certificate CSVFILE CARDNUMBER|--all PDFFILE [--dta COLUMNFILE] [--ini SETTINGSFILE]"},
     {"due", CmdDue,

@@ -271,6 +271,7 @@ void TMainFrm::BuildMenu() {
     Beenden1->setShortcut(QKeySequence::Quit);
     N3->setShortcut(QKeySequence::HelpContents);
     AddHistoryCommand();
+    AddCustomerCommands();
     AddDueCommand();
     AddRoundCommands();
 }

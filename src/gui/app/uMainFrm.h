@@ -5,7 +5,8 @@
 // Its handlers are split by subject: uMainFrm.cpp (shell), uMainFrmGrids.cpp (layout and
 // measurement view), uMainFrmCardFile.cpp (card file flows), uMainFrmCards.cpp (card
 // operations), uMainFrmTransfer.cpp,
-// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp, uMainFrmCertificate.cpp,
+// uMainFrmSettings.cpp, uMainFrmPrint.cpp, uMainFrmHistory.cpp,
+// uMainFrmCustomer.cpp (a customer's requests), uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
 // uMainFrmDue.cpp (who is due), uMainFrmPlant.cpp (the "Anlage" page) and
 // uMainFrmPlacement.cpp (the window's place).
@@ -28,6 +29,7 @@ class CardGridModel;
 enum class LegalBasis : unsigned char;
 class PlantFactsForm;
 struct HistoryEntry;
+enum class ErasureKind;
 class QAction;
 class QLabel;
 class QMenu;
@@ -173,6 +175,16 @@ public:
     // "Messverlauf..." is enabled while a card with a customer is selected.
     void UpdateHistoryCommand();
     bool HasHistoryCustomer() const;
+    // A customer's requests (uMainFrmCustomer.cpp), for the customer of the current card.
+    void AuskunftDrucken1Click();
+    void KundeLoeschen1Click();
+    void KundeAnonymisieren1Click();
+    // Every card of the customer deleted or anonymised in the table and the folder's card files.
+    void ForgetCustomer(ErasureKind kind);
+    // Gives the cards of these rows another name, street and town.
+    void ReplaceCustomerCells(const std::vector<int>& rows, const CardTable::Row& cells);
+    // Whether the table holds its file exactly as it is on disk.
+    bool TableIsItsFile() const;
     void Messbescheinigung1Click();
     void MessbescheinigungenAlle1Click();
     void Betrieb1Click();
@@ -226,6 +238,10 @@ public:
     QAction* Testdatenerzeugen1 = nullptr;
     QAction* N3 = nullptr;
     QAction* Messverlauf1 = nullptr;
+    QMenu* Kundendaten1 = nullptr;
+    QAction* AuskunftDrucken1 = nullptr;
+    QAction* KundeLoeschen1 = nullptr;
+    QAction* KundeAnonymisieren1 = nullptr;
     QAction* KartenAuswaehlen1 = nullptr;
     QAction* AuswahlNeueKartei1 = nullptr;
     QAction* FaelligeMessungen1 = nullptr;
@@ -257,6 +273,7 @@ private:
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
+    void AddCustomerCommands();
     void AddRecentCommands();
     void AddRoundCommands();
     void AddDueCommand();

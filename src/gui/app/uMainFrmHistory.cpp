@@ -92,6 +92,9 @@ void TMainFrm::UpdateHistoryCommand() {
     if (Messverlauf1 != nullptr) {
         Messverlauf1->setEnabled(commandsEnabled_ && HasHistoryCustomer());
     }
+    if (Kundendaten1 != nullptr) {
+        Kundendaten1->setEnabled(commandsEnabled_ && HasHistoryCustomer());
+    }
 }
 
 void TMainFrm::Messverlauf1Click() {

@@ -18,6 +18,9 @@ TProgressFrm::TProgressFrm(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 8, 225, 16);
+    // A screen reader hears the progress from the bar. A label without a name of its own would
+    // announce each of the count's changes (one every 25 cards of a load) over the bus.
+    Label1->setAccessibleName(QString::fromUtf8("Fortschritt"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(8, 32, 225, 16);
