@@ -85,3 +85,70 @@ TEST(CertificatePage, MeasuredValuesAsTheReaderNeedsThem) {
     EXPECT_EQ(canvas.pages[2].find("Ölderivate"), std::string::npos);
     EXPECT_NE(canvas.pages[3].find("Brennstoff | kein Brennstoff angegeben"), std::string::npos);
 }
+
+TEST(CertificatePage, EveryItemOfTheMinimumContentInItsOrder) {
+    CardTable table;
+    const std::vector<std::string> defs =
+        ReadColumnDefinitions(FENDRO_SOURCE_DIR "/data/fendro.DTA");
+    table.SetColCount(static_cast<int>(defs.size()));
+    table.SetRowCount(1);
+    for (size_t c = 0; c < defs.size(); ++c) {
+        table.SetCell(static_cast<int>(c), 0, GetDefCaption(defs[c]));
+    }
+    CardTable::Row row = table.EmptyRow();
+    row[0] = "Meier";
+    row[kColFuel] = "Heiz\xF6l";
+    row[kColO2] = "3.5";
+    row[kColFlueGasLoss] = "12.0";
+    row[kColDate] = "01.11.2025";
+    row[kColOilDerivatives] = "NEIN";
+    row[kColSoot[0]] = "0";
+    row[kColNominalOutput] = "20";
+    row[kColStandardBoiler] = "N";
+    row[kColSite] = "Keller";
+    row[kColExchangerMaker] = "Kessel AG";
+    table.AppendRow(row);
+    // Six weeks later, after the failed loss.
+    row[kColDate] = "13.12.2025";
+    row[kColFlueGasLoss] = "9.0";
+    table.AppendRow(row);
+
+    CertificateContext context;
+    context.business = {"Ru\xDF GmbH", "", "Ulm", ""};
+    context.fuelNames = {"Heiz\xF6l", "Erdgas"};
+    context.lossUncertaintyTenths = 5;
+    TextCanvas canvas;
+    PrintCertificates(canvas, table, {2}, context);
+    const std::string& page = canvas.pages[1];
+    size_t at = 0;
+    for (const char* item : {"Betrieb | Ruß GmbH, Ulm",
+                             "Eigentümer | wie Betreiber",
+                             "Betreiber | Meier",
+                             "Aufstellort | Keller",
+                             "Rechtliche Grundlage | § 14 Abs. 5 (Wiederholung)",
+                             "Wärmetauscher | Hersteller Kessel AG, Typ nicht angegeben",
+                             "Brenner | Hersteller",
+                             "Art des Brenners | nicht angegeben",
+                             "Brennstoff | Heizöl",
+                             "Nr. nach § 3 Abs. 1: 9",
+                             "Art der Anlage | nicht angegeben",
+                             "Wärmeträgertemperatur | ",
+                             "Verbrennungslufttemperatur | ",
+                             "Abgastemperatur | ",
+                             "Sauerstoffgehalt | 3,5 %",
+                             "Druckdifferenz | ",
+                             "Abgasverlust | 9,0 % (Messunsicherheit",
+                             "Rußzahl 1 | 0",
+                             "Rußzahl 2 | –",
+                             "Rußzahl 3 | –",
+                             "Mittelwert der Rußzahl | 0",
+                             "Ölderivate | keine",
+                             "Grenzwert | ",
+                             "Ergebnis: ",
+                             "Herstellerbescheinigung (§ 6 Abs. 2 und 3) | nicht erforderlich",
+                             "Unterschrift"}) {
+        const size_t found = page.find(item, at);
+        ASSERT_NE(found, std::string::npos) << item << "\n" << page;
+        at = found;
+    }
+}

@@ -63,3 +63,18 @@ TEST(FactProposal, CardFolderPassesOverFilesItCannotUse) {
     ASSERT_TRUE(proposer.Result());
     EXPECT_EQ(proposer.Result()->values[0], "24.5");
 }
+
+TEST(FactProposal, PreviousMeasurementOfManyCardsAtOnce) {
+    const CardTable::Row late = Row("Meier", "05.03.2024", "");
+    PreviousMeasurements previous({late, Row("Huber", "01.01.2024", "")});
+    previous.Add(Row("meier ", "01.02.2023", "18.0"));
+    previous.Add(Row("Meier", "05.03.2024", "")); // the card itself
+    previous.Add(Row("Meier", "", "99.0"));       // undated
+    previous.AddCardFile("Meier,Weg 1,Ulm,,,,,,,,,,,,31.12.2023,23:59,,,,,,,,,,24.5\r\n"
+                         "Huber,Gasse 3,Ulm,,,,,,,,,,,,01.06.2023,10:00\r\n");
+    ASSERT_TRUE(previous.Before(late));
+    EXPECT_EQ((*previous.Before(late))[kColNominalOutput], "24.5");
+    EXPECT_EQ((*previous.Before(Row("Meier", "01.12.2023", "")))[kColDate], "01.02.2023");
+    EXPECT_FALSE(previous.Before(Row("Meier", "01.02.2023", "")));
+    EXPECT_FALSE(previous.Before(Row("Huber", "01.01.2024", ""))); // Huber of another street
+}

@@ -258,3 +258,80 @@ TEST(Verdict, FuelPlacedByTheFuelTable) {
     EXPECT_EQ(NoteLines(a, "")[0].find("Kein Brennstoff angegeben: nur der Abgasverlust"), 0u);
     EXPECT_EQ(FuelText("", FuelKind::Unknown), "kein Brennstoff angegeben");
 }
+
+namespace {
+// A card of `fuel` with a loss of 14 % (over every limit) and the soot readings 3, 3, 3.
+Assessment Plant(FuelKind fuel, const std::string& output, const std::string& plant,
+                 const std::string& condensing, const std::string& burner = "Z") {
+    CardSpec s;
+    s.loss = "14.0";
+    s.output = output;
+    s.standard = "N";
+    s.burner = burner;
+    s.installed = "01.01.2015";
+    s.soot1 = s.soot2 = s.soot3 = "3";
+    CardTable::Row row = Card(s);
+    row.resize(kFactColumnsEnd);
+    row[kColPlantKind] = plant;
+    row[kColCondensing] = condensing;
+    return AssessCard(row, fuel, 0);
+}
+} // namespace
+
+TEST(Verdict, WhereParagraph10SetsNoLimit) {
+    // Room heaters up to 11 kW, hot water only up to 28 kW, both bounds included.
+    const struct {
+        const char* output;
+        const char* plant;
+        Outcome outcome;
+        Paragraph paragraph;
+    } cases[] = {
+        {"10.9", "E", Outcome::NoLimit, Paragraph::Par10Abs3Nr1},
+        {"11.0", "E", Outcome::NoLimit, Paragraph::Par10Abs3Nr1},
+        {"11.1", "E", Outcome::NotKept, Paragraph::Par10Abs1},
+        {"28.0", "W", Outcome::NoLimit, Paragraph::Par10Abs3Nr2},
+        {"28.1", "W", Outcome::NotKept, Paragraph::Par10Abs1},
+        {"11.0", "Z", Outcome::NotKept, Paragraph::Par10Abs1},
+        {"20.0", "H", Outcome::NotKept, Paragraph::Par10Abs1},
+    };
+    for (const auto& c : cases) {
+        const Check loss = Plant(FuelKind::Gas, c.output, c.plant, "N").checks[0];
+        EXPECT_EQ(loss.outcome, c.outcome) << c.output << c.plant;
+        EXPECT_EQ(loss.paragraph, c.paragraph) << c.output << c.plant;
+    }
+    const Assessment room = Plant(FuelKind::Gas, "11.0", "E", "");
+    EXPECT_EQ(LimitText(room.checks[0]), "keiner");
+    EXPECT_EQ(OutcomeText(room.checks[0].outcome), "kein Grenzwert");
+    EXPECT_EQ(ParagraphText(room.checks[0].paragraph), "§ 10 Abs. 3 Nr. 1");
+    EXPECT_EQ(room.overall, OverallKind::NoLimits);
+
+    // A condensing boiler needs no output for it; an oil one still has its soot checked.
+    const Assessment gas = Plant(FuelKind::Gas, "", "Z", "J");
+    EXPECT_EQ(gas.checks[0].outcome, Outcome::NoLimit);
+    EXPECT_EQ(ParagraphText(gas.checks[0].paragraph), "§ 14 Abs. 3 Nr. 4");
+    EXPECT_EQ(gas.overall, OverallKind::NoLimits);
+    const Assessment oil = Plant(FuelKind::Oil, "20", "Z", "J");
+    EXPECT_EQ(oil.checks[0].outcome, Outcome::NoLimit);
+    EXPECT_EQ(Find(oil, CheckKind::SootNumber).outcome, Outcome::NotKept);
+    EXPECT_EQ(oil.overall, OverallKind::NotKept);
+    EXPECT_TRUE(Says(NoteLines(oil, "Heizöl"), "kein Grenzwert für ein Brennwertgerät"));
+}
+
+TEST(Verdict, BurnerWithoutFanIsNeitherParagraph7Nor8) {
+    // § 7 (vaporising, soot 2, old ones 3) or § 8 (atomising, soot 1, old ones 2): only what
+    // every limit keeps or fails is decided.
+    for (const auto& [soot, outcome] : {std::pair{"1", Outcome::Kept},
+                                        {"2", Outcome::Undecided},
+                                        {"3", Outcome::Undecided},
+                                        {"4", Outcome::NotKept}}) {
+        CardSpec s;
+        s.output = "20";
+        s.burner = "A";
+        s.installed = "01.01.1985";
+        s.area = "N";
+        s.soot1 = s.soot2 = s.soot3 = soot;
+        const Check c = Soot(s);
+        EXPECT_EQ(c.outcome, outcome) << soot;
+        EXPECT_EQ(c.paragraph, Paragraph::Par7Or8);
+    }
+}

@@ -101,6 +101,19 @@ TEST(CustomerRequest, DeleteAndAnonymiseKeepEveryOtherByteAndAreLogged) {
     EXPECT_EQ(ReadBytes(f.File("d.csv")), "gel\xF6scht 08.12.2026,gel\xF6scht,gel\xF6scht,Gas\r\n");
 }
 
+TEST(CustomerRequest, AnonymisingAlsoEmptiesTheOwnerAndTheSite) {
+    // Columns 25 to 47: output, burner, ..., owner, owner's address, site, heat exchanger maker.
+    const std::string facts =
+        ",24.5,Z,N,01.02.2015,N,Anna M\xFCller,Weg 1 K\xF6ln,Keller,Kessel AG";
+    const std::string measured = ",Gas,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21";
+    int count = 0;
+    EXPECT_EQ(EraseCustomerLines("M\xFCller,Weg 1,K\xF6ln" + measured + facts + "\r\n", kMueller,
+                                 ErasureKind::Anonymise, AnonymousCustomer(kToday), count),
+              "gel\xF6scht 08.12.2026,gel\xF6scht,gel\xF6scht" + measured +
+                  ",24.5,Z,N,01.02.2015,N,,,,Kessel AG\r\n");
+    EXPECT_EQ(count, 1);
+}
+
 TEST(CustomerRequest, HostileFilesAreNamedAndNothingIsHalfWritten) {
     Folder f;
     WriteBytes(f.File("utf16.csv"), std::string("M\0\xFC\0", 4));

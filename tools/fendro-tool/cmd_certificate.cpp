@@ -60,7 +60,9 @@ int CmdCertificate(const Args& args) {
             return Failure("Datei " + iniFile + " nicht gefunden");
         }
         const IniFile ini(iniFile);
-        const CertificateContext context = ReadCertificateContext(ini);
+        CertificateContext context = ReadCertificateContext(ini);
+        // The legal basis looks for the customer's earlier cards beside the file.
+        context.cardFileName = parsed->positional[0];
         return PrintIntoPdf(parsed->positional[2], [&](PrintCanvas& canvas) {
             PrintCertificates(canvas, table, rows, context);
         });

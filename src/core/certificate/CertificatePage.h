@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Fendro-Entwickler <fendro@users.noreply.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The measurement certificate on the print canvas: one portrait page per card with the sweep's
-// address, the customer, the facts, every measured value with its unit, the checks as a table,
-// the overall result and lines for place, date and signature.
+// The measurement certificate on the print canvas: one portrait page per card holding every item
+// of Anlage 2 Nr. 4 in its order (sweep, owner, operator, site, legal basis, heat exchanger,
+// burner, fuel, kind of plant, the measured values, the checks with their limits, the
+// manufacturer's certificate) and lines for place, date and signature.
 
+#include "core/certificate/LegalBasis.h"
 #include "core/certificate/SweepBusiness.h"
 #include "core/printing/PrintCanvas.h"
 
@@ -19,6 +21,10 @@ struct CertificateContext {
     SweepBusiness business;             // Windows-1252, from [Betrieb]
     std::vector<std::string> fuelNames; // Windows-1252, entries 0 to 15 of the fuel table
     std::optional<int> lossUncertaintyTenths;
+    // The legal basis chosen for every page; without one each card's is suggested from the
+    // table and the other card files in the folder of `cardFileName` (UTF-8, may be empty).
+    std::optional<LegalBasis> legalBasis;
+    std::string cardFileName;
 };
 
 // What the certificates take from the settings file.

@@ -28,6 +28,12 @@ std::string ParagraphText(Paragraph paragraph) {
         return "§ 8";
     case Paragraph::Par7Or8:
         return "§ 7 / § 8";
+    case Paragraph::Par10Abs3Nr1:
+        return "§ 10 Abs. 3 Nr. 1";
+    case Paragraph::Par10Abs3Nr2:
+        return "§ 10 Abs. 3 Nr. 2";
+    case Paragraph::Par14Abs3Nr4:
+        return "§ 14 Abs. 3 Nr. 4";
     }
     return {};
 }
@@ -99,7 +105,7 @@ std::string LossStatement(const Check& check) {
 
 std::string LimitText(const Check& check) {
     if (check.outcome == Outcome::NoLimit) {
-        return "keiner unter 4 kW";
+        return check.exemption == LossExemption::Below4Kw ? "keiner unter 4 kW" : "keiner";
     }
     if (!check.limit) {
         return "–";
@@ -121,6 +127,8 @@ std::string OverallText(const Assessment& a) {
         return "Die Grenzwerte der 1. BImSchV werden eingehalten.";
     case OverallKind::NoAssessment:
         return "Keine Beurteilung möglich: die Nennwärmeleistung ist nicht bekannt.";
+    case OverallKind::NoLimits:
+        return "Für diese Anlage gilt kein Grenzwert der 1. BImSchV für den Abgasverlust.";
     case OverallKind::NotKept: {
         std::vector<std::string> failed;
         for (const Check& c : a.checks) {
@@ -156,6 +164,14 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
                                "nicht.");
     }
     for (const Check& c : a.checks) {
+        if (const std::string why = LossExemptionText(c.exemption); !why.empty()) {
+            lines.push_back("Abgasverlust: kein Grenzwert " + why + " (" +
+                            ParagraphText(c.paragraph) + ").");
+        }
+        if (c.kind == CheckKind::SootNumber && a.facts.burner == BurnerKind::WithoutFan) {
+            lines.push_back("Rußzahl: § 7 gilt für Verdampfungs-, § 8 für Zerstäubungsbrenner; "
+                            "„ohne Gebläse“ sagt nicht, welcher Grenzwert gilt.");
+        }
         if (c.kind == CheckKind::SootNumber && !c.sootReadings.empty()) {
             std::vector<std::string> readings;
             for (const int r : c.sootReadings) {
@@ -215,7 +231,12 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
         if (!loss && f.burner == BurnerKind::Unknown) {
             missing.push_back("Brennerart");
         }
-        if (!loss && f.burner != BurnerKind::Unknown && !f.installed) {
+        if (!loss && f.burner == BurnerKind::WithoutFan) {
+            missing.push_back("Verdampfungs- oder Zerstäubungsbrenner");
+        }
+        const bool kindKnown =
+            f.burner == BurnerKind::Vaporising || f.burner == BurnerKind::PressureJet;
+        if (!loss && kindKnown && !f.installed) {
             missing.push_back("Errichtungsdatum");
         }
         if (!loss && f.burner == BurnerKind::PressureJet && f.accessionArea == Answer::Unknown) {
@@ -232,6 +253,19 @@ std::vector<std::string> NoteLines(const Assessment& a, std::string_view fuelNam
     lines.push_back(
         "CO ist wie gemessen und unverdünnt angegeben; dafür gilt hier kein Grenzwert.");
     return lines;
+}
+
+std::string LossExemptionText(LossExemption exemption) {
+    switch (exemption) {
+    case LossExemption::RoomHeater:
+        return "für eine Einzelraumfeuerungsanlage bis 11 kW";
+    case LossExemption::WaterOnly:
+        return "für eine Anlage nur zur Warmwasserbereitung bis 28 kW";
+    case LossExemption::Condensing:
+        return "für ein Brennwertgerät";
+    default:
+        return {};
+    }
 }
 
 std::string NominalOutputText(const BoilerFacts& facts) {
@@ -287,6 +321,59 @@ std::string FuelKindText(FuelKind kind) {
         return "Gas";
     default:
         return "nicht zuzuordnen";
+    }
+}
+
+std::string BurnerKindText(BurnerKind burner, FuelKind fuel) {
+    switch (burner) {
+    case BurnerKind::Vaporising:
+        return "Verdampfungsbrenner";
+    case BurnerKind::PressureJet:
+        return fuel == FuelKind::Oil ? "mit Gebläse (Zerstäubungsbrenner)" : "mit Gebläse";
+    case BurnerKind::WithoutFan:
+        return "ohne Gebläse";
+    default:
+        return "nicht angegeben";
+    }
+}
+
+std::string PlantKindText(PlantKind plant) {
+    switch (plant) {
+    case PlantKind::Central:
+        return "Zentralheizung";
+    case PlantKind::RoomHeater:
+        return "Einzelraumfeuerungsanlage";
+    case PlantKind::HeatingAndWater:
+        return "Heizung mit Warmwassererzeugung";
+    case PlantKind::WaterOnly:
+        return "Warmwassererzeugung";
+    default:
+        return "nicht angegeben";
+    }
+}
+
+std::string FuelNumberText(FuelKind kind) {
+    switch (kind) {
+    case FuelKind::Oil:
+        return "9";
+    case FuelKind::Gas:
+        return "10";
+    default:
+        return "nicht angegeben";
+    }
+}
+
+std::string MakerCertificateText(const BoilerFacts& facts) {
+    if (facts.nominalOutputKw && *facts.nominalOutputKw <= 400.0) {
+        return "nicht erforderlich (Nennwärmeleistung bis 400 kW)";
+    }
+    switch (facts.makerCertificate) {
+    case Answer::Yes:
+        return "geprüft";
+    case Answer::No:
+        return "nicht geprüft";
+    default:
+        return "nicht angegeben";
     }
 }
 

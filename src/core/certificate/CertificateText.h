@@ -26,6 +26,10 @@ std::string OverallText(const Assessment& assessment);
 // applied, which fact is missing, a fuel that cannot be placed. `fuelName` is UTF-8.
 std::vector<std::string> NoteLines(const Assessment& assessment, std::string_view fuelName);
 
+// Why the loss has no limit, as the end of "kein Grenzwert ...": "für ein Brennwertgerät"; empty
+// for none and below 4 kW, which the limit itself says.
+std::string LossExemptionText(LossExemption exemption);
+
 // The facts as the page and the dialog show them.
 std::string NominalOutputText(const BoilerFacts& facts);
 std::string BurnerText(BurnerKind burner);
@@ -34,6 +38,15 @@ std::string DayText(const std::optional<Day>& day);
 std::string FuelKindText(FuelKind kind);
 // The card's fuel (UTF-8, trimmed) with its kind, or that none is given.
 std::string FuelText(std::string_view fuelName, FuelKind kind);
+
+// The items of Anlage 2 Nr. 4 as the page names them; "nicht angegeben" where the card has none.
+// The kind of burner in the words of the Anlage: with a fan, without one, vaporising.
+std::string BurnerKindText(BurnerKind burner, FuelKind fuel);
+std::string PlantKindText(PlantKind plant);
+// The fuel's number under § 3 Abs. 1: 9 for light fuel oil, 10 for the gases of the fuel table.
+std::string FuelNumberText(FuelKind kind);
+// The check of the manufacturer's certificate (§ 6 Abs. 2 und 3), not needed up to 400 kW.
+std::string MakerCertificateText(const BoilerFacts& facts);
 
 // A number with a decimal comma and `decimals` places.
 std::string GermanNumber(double value, int decimals);

@@ -108,37 +108,77 @@ void Decide(Check& check, long long measured, long long strict, long long relaxe
     check.outcome = Outcome::Undecided;
 }
 
+// The exemption from § 10 that the facts show; the condensing boiler needs no output.
+LossExemption ExemptionOfLoss(const BoilerFacts& facts) {
+    if (facts.condensing == Answer::Yes) {
+        return LossExemption::Condensing;
+    }
+    if (!facts.nominalOutputKw) {
+        return LossExemption::None;
+    }
+    const double kw = *facts.nominalOutputKw;
+    if (!FlueGasLossLimit(kw, false)) {
+        return LossExemption::Below4Kw;
+    }
+    if (facts.plant == PlantKind::RoomHeater && kw <= 11.0) {
+        return LossExemption::RoomHeater;
+    }
+    if (facts.plant == PlantKind::WaterOnly && kw <= 28.0) {
+        return LossExemption::WaterOnly;
+    }
+    return LossExemption::None;
+}
+
+Paragraph ExemptionParagraph(LossExemption exemption) {
+    switch (exemption) {
+    case LossExemption::RoomHeater:
+        return Paragraph::Par10Abs3Nr1;
+    case LossExemption::WaterOnly:
+        return Paragraph::Par10Abs3Nr2;
+    case LossExemption::Condensing:
+        return Paragraph::Par14Abs3Nr4;
+    default:
+        return Paragraph::Par10Abs1;
+    }
+}
+
 Check LossCheck(const CardTable::Row& row, const BoilerFacts& facts,
                 std::optional<int> uncertaintyTenths) {
     Check check{CheckKind::FlueGasLoss, Paragraph::Par10Abs1};
+    check.exemption = ExemptionOfLoss(facts);
     // Without an oxygen reading (the device writes 0.0) or with air alone (21 %), the loss on
     // the card is not a measurement of the flue gas.
     const std::optional<long long> o2 = ParseMicro(CellAt(row, kColO2));
     const std::optional<long long> loss = RoundedTenths(CellAt(row, kColFlueGasLoss));
-    if (!o2 || *o2 <= 0 || *o2 >= 21 * kMicro || !loss) {
+    const bool measured = o2 && *o2 > 0 && *o2 < 21 * kMicro && loss;
+    if (measured) {
+        check.measured = static_cast<double>(*loss) / 10;
+        if (uncertaintyTenths) {
+            check.uncertainty = static_cast<double>(*uncertaintyTenths) / 10;
+        }
+    }
+    if (check.exemption != LossExemption::None) {
+        // Shown as measured, but no limit to keep: a missing loss is no gap either.
+        check.paragraph = ExemptionParagraph(check.exemption);
+        check.outcome = Outcome::NoLimit;
         return check;
     }
-    check.measured = static_cast<double>(*loss) / 10;
-    if (uncertaintyTenths) {
-        check.uncertainty = static_cast<double>(*uncertaintyTenths) / 10;
+    if (!measured) {
+        return check;
     }
     if (!facts.nominalOutputKw) {
         check.outcome = Outcome::Undecided;
         return check;
     }
-    const std::optional<double> base = FlueGasLossLimit(*facts.nominalOutputKw, false);
-    if (!base) {
-        check.outcome = Outcome::NoLimit;
-        return check;
-    }
-    const long long strict = static_cast<long long>(*base) * kMicro;
-    const long long measured = *loss * (kMicro / 10);
+    const long long strict =
+        static_cast<long long>(*FlueGasLossLimit(*facts.nominalOutputKw, false)) * kMicro;
+    const long long measuredMicro = *loss * (kMicro / 10);
     if (uncertaintyTenths) {
-        Decide(check, measured - *uncertaintyTenths * (kMicro / 10), strict, strict + kMicro,
+        Decide(check, measuredMicro - *uncertaintyTenths * (kMicro / 10), strict, strict + kMicro,
                facts.standardBoiler);
         return check;
     }
-    Decide(check, measured, strict, strict + kMicro, facts.standardBoiler);
+    Decide(check, measuredMicro, strict, strict + kMicro, facts.standardBoiler);
     // Above the limit only the uncertainty can tell whether the boiler keeps it.
     if (check.outcome == Outcome::NotKept || check.outcome == Outcome::Undecided) {
         check.uncertaintyMissing = true;
@@ -196,7 +236,8 @@ Check SootCheck(const CardTable::Row& row, const BoilerFacts& facts) {
     }
     const int soot = SootNumberOf(check.sootReadings);
     check.measured = soot;
-    if (facts.burner == BurnerKind::Unknown) {
+    // § 7 covers vaporising, § 8 atomising burners; "without a fan" says neither.
+    if (facts.burner == BurnerKind::Unknown || facts.burner == BurnerKind::WithoutFan) {
         // The pressure-jet limit of 1 is the strictest, the old vaporiser's 3 the loosest.
         if (soot <= 1) {
             check.outcome = Outcome::Kept;
@@ -283,15 +324,19 @@ Assessment AssessCard(const CardTable::Row& row, FuelKind fuel,
     }
     bool failed = false;
     bool open = fuel == FuelKind::Unknown;
+    bool anyLimit = false;
     for (const Check& c : a.checks) {
         failed = failed || c.outcome == Outcome::NotKept;
         open = open || c.outcome == Outcome::NotMeasured || c.outcome == Outcome::Undecided;
+        anyLimit = anyLimit || c.outcome != Outcome::NoLimit;
     }
     // A failed check that does not wait for the nominal output is a result of its own.
     if (failed) {
         a.overall = OverallKind::NotKept;
-    } else if (!a.facts.nominalOutputKw) {
+    } else if (!a.facts.nominalOutputKw && a.checks[0].exemption == LossExemption::None) {
         a.overall = OverallKind::NoAssessment;
+    } else if (!anyLimit) {
+        a.overall = OverallKind::NoLimits;
     } else {
         a.overall = open ? OverallKind::Incomplete : OverallKind::Kept;
     }

@@ -26,7 +26,7 @@ enum class Outcome : unsigned char {
     Kept,
     NotKept,
     NotMeasured, // the value is missing or unreadable
-    NoLimit,     // below 4 kW no loss limit applies
+    NoLimit,     // no loss limit applies to the boiler (see LossExemption)
     Undecided,   // the value lies where a missing fact decides
 };
 
@@ -35,8 +35,22 @@ enum class Outcome : unsigned char {
 constexpr Day kPressureJetLastDay{1988, 10, 1};
 constexpr Day kAccessionAreaLastDay{1990, 10, 3};
 
-// Par7Or8 where the burner kind is not known.
-enum class Paragraph : unsigned char { Par10Abs1, Par7, Par8, Par7Or8 };
+// Par7Or8 where the burner kind does not tell vaporising from atomising. The last three name
+// why the loss has no limit.
+enum class Paragraph : unsigned char {
+    Par10Abs1,
+    Par7,
+    Par8,
+    Par7Or8,
+    Par10Abs3Nr1,
+    Par10Abs3Nr2,
+    Par14Abs3Nr4,
+};
+
+// Why § 10 sets no limit for the loss: below 4 kW the table of § 10 Abs. 1 begins; a room heater
+// of at most 11 kW and a hot-water-only plant of at most 28 kW (§ 10 Abs. 3); a condensing boiler
+// (§ 14 Abs. 3 Nr. 4, as far as § 10 goes; soot and oil derivatives are still checked).
+enum class LossExemption : unsigned char { None, Below4Kw, RoomHeater, WaterOnly, Condensing };
 
 struct Check {
     Check(CheckKind k, Paragraph p) : kind(k), paragraph(p) {}
@@ -55,6 +69,7 @@ struct Check {
     // verdict waits for it because the loss lies above the limit.
     std::optional<double> uncertainty;
     bool uncertaintyMissing = false;
+    LossExemption exemption = LossExemption::None; // the loss only, with Outcome::NoLimit
 };
 
 enum class OverallKind : unsigned char {
@@ -62,6 +77,7 @@ enum class OverallKind : unsigned char {
     NotKept,      // at least one check failed
     Incomplete,   // nothing failed, but not every check could be decided
     NoAssessment, // the nominal heat output is not known
+    NoLimits,     // no check has a limit for this plant (a gas plant exempt from § 10)
 };
 
 struct Assessment {

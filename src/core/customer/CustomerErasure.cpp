@@ -4,9 +4,11 @@
 
 #include "core/customer/CustomerCards.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/CardFile.h"
 #include "core/files/FileErrors.h"
 #include "core/history/MeasurementHistory.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,7 +39,11 @@ template <typename OnLine> size_t ForEachLineWithEnd(std::string_view data, OnLi
 CardTable::Row AnonymousCustomer(const CivilDate& today) {
     char date[16];
     std::snprintf(date, sizeof date, "%02d.%02d.%04d", today.day, today.month, today.year);
-    return {std::string(kDeleted) + " " + date, kDeleted, kDeleted};
+    CardTable::Row row(kColSite + 1);
+    row[0] = std::string(kDeleted) + " " + date;
+    row[1] = kDeleted;
+    row[2] = kDeleted;
+    return row;
 }
 
 std::string EraseCustomerLines(std::string_view data, const CustomerKey& customer, ErasureKind kind,
@@ -55,17 +61,18 @@ std::string EraseCustomerLines(std::string_view data, const CustomerKey& custome
         }
         ++count;
         if (kind == ErasureKind::Anonymise) {
-            // The measurements after the third field stay as they are.
-            size_t rest = line.size();
-            size_t commas = 0;
-            for (size_t i = 0; i < line.size(); ++i) {
-                if (line[i] == ',' && ++commas == 3) {
-                    rest = i;
-                    break;
+            // The measurements and the other facts stay as they are, byte for byte.
+            std::vector<std::string> fields;
+            const int n = SplitLine(fields, ",", line);
+            fields.resize(std::max<size_t>(static_cast<size_t>(n), 3));
+            for (const int col : kPersonalColumns) {
+                if (static_cast<size_t>(col) < fields.size()) {
+                    fields[static_cast<size_t>(col)] = anonymous[static_cast<size_t>(col)];
                 }
             }
-            out.append(anonymous[0]).append(",").append(anonymous[1]).append(",");
-            out.append(anonymous[2]).append(line.substr(rest));
+            for (size_t i = 0; i < fields.size(); ++i) {
+                out.append(i == 0 ? "" : ",").append(fields[i]);
+            }
             out.append(data.substr(lineStart + line.size(), next - lineStart - line.size()));
         }
         start = next;

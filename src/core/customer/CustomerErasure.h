@@ -7,6 +7,7 @@
 // others.
 
 #include "core/exchange/CivilDate.h"
+#include "core/files/CardColumns.h"
 #include "core/files/CardFolder.h"
 #include "core/files/CardTable.h"
 #include "core/files/Customer.h"
@@ -17,11 +18,15 @@
 
 enum class ErasureKind { Delete, Anonymise };
 
-// Name, street and town of an anonymised card, Windows-1252: "gelöscht TT.MM.JJJJ", "gelöscht",
-// "gelöscht".
+// The columns of a card that name a person: the customer's name, street and town, and the
+// owner's name and address and the site of the plant.
+constexpr int kPersonalColumns[] = {0, 1, 2, kColOwner, kColOwnerAddress, kColSite};
+
+// The personal columns of an anonymised card, Windows-1252: "gelöscht TT.MM.JJJJ", "gelöscht",
+// "gelöscht", and the owner and the site empty.
 CardTable::Row AnonymousCustomer(const CivilDate& today);
 
-// `data` (a card file's bytes) without the customer's lines, or with their first three fields
+// `data` (a card file's bytes) without the customer's lines, or with their personal columns
 // replaced by `anonymous`. `count` gets the number of lines concerned.
 std::string EraseCustomerLines(std::string_view data, const CustomerKey& customer, ErasureKind kind,
                                const CardTable::Row& anonymous, int& count);

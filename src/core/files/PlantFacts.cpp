@@ -183,7 +183,7 @@ BoilerFacts ReadBoilerFacts(const CardTable::Row& row) {
 }
 
 bool HasAnyFact(const CardTable::Row& row) {
-    for (int c = kColNominalOutput; c < kColNominalOutput + kPlantFactColumns; ++c) {
+    for (int c = kColNominalOutput; c < kFactColumnsEnd; ++c) {
         if (!Trimmed(CellAt(row, c)).empty()) {
             return true;
         }

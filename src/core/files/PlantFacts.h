@@ -65,5 +65,5 @@ struct BoilerFacts {
 // The letters compare without regard to case.
 BoilerFacts ReadBoilerFacts(const CardTable::Row& row);
 
-// Whether the row holds any text in the fact columns.
+// Whether the row holds any text in the plant columns (25 to 47).
 bool HasAnyFact(const CardTable::Row& row);

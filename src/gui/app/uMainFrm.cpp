@@ -159,6 +159,7 @@ void TMainFrm::BuildWindow() {
     page2->addWidget(StringGrid3, 1);
     PageControl1->addTab(TabSheet2, FromUtf8("    Messdaten    "));
     PageControl1->setCurrentWidget(TabSheet2);
+    BuildPlantPage();
 
     auto* bar = new QStatusBar;
     bar->setObjectName(QStringLiteral("StatusBar1"));

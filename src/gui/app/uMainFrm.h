@@ -9,7 +9,8 @@
 // uMainFrmCustomer.cpp (a customer's requests), uMainFrmCertificate.cpp,
 // uMainFrmRecent.cpp (card files used last), uMainFrmRound.cpp (choosing a round),
 // uMainFrmDue.cpp (who is due), uMainFrmImport.cpp (lists in and out), uMainFrmMatch.cpp
-// (measurements back onto their customers), uMainFrmUndo.cpp (undo and redo) and
+// (measurements back onto their customers), uMainFrmUndo.cpp (undo and redo),
+// uMainFrmPlant.cpp (the "Anlage" page) and
 // uMainFrmPlacement.cpp (the window's place).
 
 #include "core/app/CellChange.h"
@@ -23,10 +24,13 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CardGridModel;
+enum class LegalBasis : unsigned char;
+class PlantFactsForm;
 struct HistoryEntry;
 enum class ErasureKind;
 class QAction;
@@ -71,6 +75,13 @@ public:
     // The usual refresh: the first card's values, or an empty list without cards.
     void RefreshMeasurementView(int row);
     const ViewCells& ViewContents() const { return view_; }
+
+    // The "Anlage" page (uMainFrmPlant.cpp): the plant facts of the card the measurement view
+    // shows, editable. Every fact reaches the card through SetFactCell, which marks the
+    // document changed and has the grid show it; nothing happens for a cell outside the table
+    // or a text the cell already holds.
+    void ShowPlantFacts(int row);
+    void SetFactCell(int row, int col, const std::string& text);
 
     // The rest of CardWindow.
     bool LoadCards(const std::string& fileName) override;
@@ -236,6 +247,8 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr; // "Anlage"
+    PlantFactsForm* PlantFacts1 = nullptr;
     QTableView* StringGrid1 = nullptr;
     QTableWidget* StringGrid2 = nullptr;
     QTableWidget* StringGrid3 = nullptr;
@@ -309,6 +322,7 @@ protected:
 private:
     void BuildWindow();
     void BuildGridAppearance();
+    void BuildPlantPage();
     void InstallCardEditor();
     void BuildMenu();
     void AddHistoryCommand();
@@ -334,12 +348,15 @@ private:
     void FormHide();
     void FormCloseQuery();
     bool StringGrid1SetEditText(int col, int row, const QString& text, std::string& stored);
-    // Prints the certificates of `rows` of `table` on the printer or into a PDF file.
-    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows);
+    // Prints the certificates of `rows` of `table` on the printer or into a PDF file, with the
+    // legal basis chosen, or each card's suggested one.
+    void PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows,
+                             std::optional<LegalBasis> basis = std::nullopt);
 
     TCardDocument document_;
     CardGridModel* gridModel_ = nullptr;
     ValueList valueList_;
+    int factsRow_ = 0; // the card the "Anlage" page shows, 0 for none
     ViewCells view_;
     QString title_;
     bool shown_ = false;

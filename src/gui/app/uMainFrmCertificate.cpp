@@ -4,6 +4,7 @@
 
 #include "core/certificate/CertificatePage.h"
 #include "core/certificate/FactProposal.h"
+#include "core/certificate/LegalBasis.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/CardFolder.h"
 #include "core/files/IniFile.h"
@@ -25,27 +26,17 @@ CertificateContext LoadCertificateContext() {
     return ReadCertificateContext(IniFile(SettingsFileName()));
 }
 
-// The customer's most recent earlier facts: first the open table, then every other card file in
-// the folder of the card file.
-std::optional<ProposedFacts> ProposeFacts(const CardTable& table, int row,
-                                          const std::string& cardFileName) {
-    FactProposer proposer(table.RowAt(row));
-    for (int r = 1; r < table.RowCount(); ++r) {
-        if (r != row) {
-            proposer.Consider(table.RowAt(r));
-        }
-    }
-    // Only the folder of a card file that exists: the default name "C:\" names no folder.
-    if (FileExists(cardFileName)) {
-        proposer.ConsiderCardFolder(FolderOf(cardFileName), cardFileName);
-    }
-    return proposer.Result();
+std::vector<std::string> Captions(const CardTable& table) {
+    return table.RowCount() > 0 ? table.RowAt(0) : std::vector<std::string>();
 }
 
 } // namespace
 
-void TMainFrm::PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows) {
-    const CertificateContext context = LoadCertificateContext();
+void TMainFrm::PrintCertificatesOf(const CardTable& table, const std::vector<int>& rows,
+                                   std::optional<LegalBasis> basis) {
+    CertificateContext context = LoadCertificateContext();
+    context.legalBasis = basis;
+    context.cardFileName = FileExists(document_.FileName()) ? document_.FileName() : std::string();
     RunPrintJob(this,
                 [&](PrintCanvas& canvas) { PrintCertificates(canvas, table, rows, context); });
 }
@@ -65,41 +56,47 @@ void TMainFrm::Messbescheinigung1Click() {
     const CardTable::Row& card = cards.RowAt(row);
     const CertificateContext context = LoadCertificateContext();
     const FuelKind fuel = ClassifyFuel(cards.Cell(kColFuel, row), context.fuelNames);
-    std::optional<ProposedFacts> proposal;
-    if (!HasAnyFact(card)) {
-        proposal = ProposeFacts(cards, row, document_.FileName());
-    }
+    // The customer's earlier cards: in the open table, then in the other card files of its folder.
+    const FactProposer earlier = EarlierCardsOf(cards, row, document_.FileName());
+    const LegalBasis basis = SuggestLegalBasis(card, earlier.Previous(), context.fuelNames,
+                                               context.lossUncertaintyTenths);
 
     TBescheinigungFrm dialog(this);
     const QString customer = FromAnsi(cards.Cell(0, row)).trimmed() + QStringLiteral(", ") +
                              FromAnsi(cards.Cell(1, row)).trimmed() + QStringLiteral(", ") +
                              FromAnsi(cards.Cell(2, row)).trimmed();
-    dialog.SetCard(customer, fuel, FactsOf(card), proposal);
+    dialog.SetCard(customer, fuel, FactsOf(card), earlier.Result(), Captions(cards), basis);
     if (!dialog.Execute()) {
         return;
     }
     const FactValues facts = dialog.Facts();
 
-    if (cards.ColCount() < kColNominalOutput + kPlantFactColumns) {
-        // Nowhere to keep them: the facts serve this printout only.
-        CardTable copy = cards;
-        copy.SetColCount(kColNominalOutput + kPlantFactColumns);
-        for (int i = 0; i < kPlantFactColumns; ++i) {
-            copy.SetCell(kColNominalOutput + i, row, facts[static_cast<size_t>(i)]);
-        }
-        ShowMsg(FromUtf8("Die Spaltendatei hat keine Spalten für die Angaben zur Anlage: sie "
-                         "gelten nur für diesen Druck."));
-        PrintCertificatesOf(copy, {row});
-        return;
-    }
-    // What the user entered belongs to the card, as if typed into the grid, and can be undone.
+    // What the user entered belongs to the card, as if typed on the "Anlage" page, in one step
+    // that can be undone.
+    bool lost = false;
     std::vector<CellChange> changes;
-    for (int i = 0; i < kPlantFactColumns; ++i) {
-        changes.push_back({kColNominalOutput + i, row, facts[static_cast<size_t>(i)]});
+    for (int col = kColNominalOutput; col < kFactColumnsEnd; ++col) {
+        const std::string& value = facts[static_cast<size_t>(col - kColNominalOutput)];
+        if (col < cards.ColCount()) {
+            changes.push_back({col, row, value});
+        } else {
+            lost = lost || !value.empty();
+        }
     }
     SetCardCells(changes, FromUtf8("Angaben zur Anlage"));
-    RefreshMeasurementView(row);
-    PrintCertificatesOf(cards, {row});
+    if (lost) {
+        // Nowhere to keep them: those facts serve this printout only.
+        CardTable copy = cards;
+        copy.SetColCount(kFactColumnsEnd);
+        for (int col = kColNominalOutput; col < kFactColumnsEnd; ++col) {
+            copy.SetCell(col, row, facts[static_cast<size_t>(col - kColNominalOutput)]);
+        }
+        ShowMsg(FromUtf8("Die Spaltendatei hat keine Spalten für alle Angaben zur Anlage: die "
+                         "übrigen gelten nur für diesen Druck."));
+        PrintCertificatesOf(copy, {row}, dialog.Basis());
+        return;
+    }
+    PrintCertificatesOf(cards, {row}, dialog.Basis());
 }
 
 void TMainFrm::MessbescheinigungenAlle1Click() {

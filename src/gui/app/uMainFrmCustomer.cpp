@@ -89,8 +89,10 @@ void TMainFrm::KundeAnonymisieren1Click() {
 
 void TMainFrm::ReplaceCustomerCells(const std::vector<int>& rows, const CardTable::Row& cells) {
     for (const int row : rows) {
-        for (int col = 0; col < 3 && col < Cards().ColCount(); ++col) {
-            Cards().SetCell(col, row, cells[static_cast<size_t>(col)]);
+        for (const int col : kPersonalColumns) {
+            if (col < Cards().ColCount()) {
+                Cards().SetCell(col, row, cells[static_cast<size_t>(col)]);
+            }
         }
     }
     gridModel_->CellsChanged();

@@ -9,6 +9,7 @@
 #include "gui/app/CardGridModel.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/uMainFrm.h"
+#include "gui/certificate/PlantFactsForm.h"
 #include "platform/TextCodec.h"
 
 #include <QHeaderView>
@@ -120,6 +121,8 @@ bool TMainFrm::SetupGrids() {
     }
     StringGrid2->hide();
     StringGrid3->setEnabled(false);
+    PlantFacts1->SetCaptions(layout.captions);
+    ShowPlantFacts(0);
     // The table starts afresh: nothing before it can be undone.
     StartNewHistory();
     return true;
@@ -127,6 +130,7 @@ bool TMainFrm::SetupGrids() {
 
 void TMainFrm::CopyCardToValueList(int row) {
     ::CopyCardToValueList(Cards(), row, valueList_);
+    ShowPlantFacts(row);
     for (size_t i = 0; i < valueList_.size(); ++i) {
         StringGrid2->setItem(static_cast<int>(i), 1,
                              new QTableWidgetItem(FromAnsi(valueList_[i].value)));
@@ -135,6 +139,7 @@ void TMainFrm::CopyCardToValueList(int row) {
 
 void TMainFrm::ClearValueList() {
     ::ClearValueList(valueList_);
+    ShowPlantFacts(0);
     for (int i = 0; i < StringGrid2->rowCount(); ++i) {
         StringGrid2->setItem(i, 1, new QTableWidgetItem);
     }

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/certificate/uBescheinigungFrm.h"
 
+#include "core/files/CardColumns.h"
 #include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
+#include "gui/certificate/PlantFactsForm.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
@@ -12,27 +14,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
 
-// The items of a choice and the letters they stand for; item 0 is "not stated".
-void FillChoice(QComboBox* box, const char* first, const char* firstLetter, const char* second,
-                const char* secondLetter) {
-    box->addItem(QString(), QString());
-    box->addItem(FromUtf8(first), QString::fromLatin1(firstLetter));
-    box->addItem(FromUtf8(second), QString::fromLatin1(secondLetter));
+std::string Trim(const std::string& text) {
+    const size_t b = text.find_first_not_of(' ');
+    const size_t e = text.find_last_not_of(' ');
+    return b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
 }
 
-void SelectLetter(QComboBox* box, const std::string& cell) {
-    QString letter = FromAnsi(cell).trimmed().toUpper();
-    const int index = letter.isEmpty() ? 0 : box->findData(letter);
-    box->setCurrentIndex(index < 0 ? 0 : index);
-}
-
-std::string Letter(const QComboBox* box) {
-    return box->currentData().toString().toStdString();
+size_t Index(int col) {
+    return static_cast<size_t>(col - kColNominalOutput);
 }
 
 } // namespace
@@ -41,38 +35,18 @@ TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BescheinigungFrm"));
     setWindowTitle(FromUtf8("Messbescheinigung"));
     Label1 = new QLabel(this);
-    Label2 = new QLabel(this);
-    Label2->setWordWrap(true);
-    Edit1 = new QLineEdit(this);
-    // Digits with one decimal after a comma or a point; the comma is stored as a point.
-    Edit1->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,5}([.,][0-9]?)?")), Edit1));
-    ComboBox1 = new QComboBox(this);
-    FillChoice(ComboBox1, "Verdampfungsbrenner (V)", "V", "Zerstäubungsbrenner (Z)", "Z");
-    ComboBox2 = new QComboBox(this);
-    FillChoice(ComboBox2, "ja (J)", "J", "nein (N)", "N");
-    Edit2 = new QLineEdit(this);
-    Edit2->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
-    Edit2->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,10}")), Edit2));
-    ComboBox3 = new QComboBox(this);
-    FillChoice(ComboBox3, "ja (J)", "J", "nein (N)", "N");
-
-    // Named, so that a test's answer can fill them.
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
-
-    auto* form = new QFormLayout;
-    form->addRow(FromUtf8("Nennwärmeleistung (kW):"), Edit1);
-    form->addRow(FromUtf8("Brennerart (bei Öl):"), ComboBox1);
-    form->addRow(FromUtf8("Standardheizkessel:"), ComboBox2);
-    form->addRow(FromUtf8("Errichtet am:"), Edit2);
-    form->addRow(FromUtf8("Im Beitrittsgebiet bis zum 3.10.1990 errichtet:"), ComboBox3);
+    Label2->setWordWrap(true);
+    Facts1 = new PlantFactsForm(this);
+    ComboBox4 = new QComboBox(this);
+    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
+    for (const LegalBasis basis : kLegalBases) {
+        ComboBox4->addItem(FromUtf8(LegalBasisText(basis)), static_cast<int>(basis));
+    }
+    auto* basisRow = new QFormLayout;
+    basisRow->addRow(FromUtf8("Rechtliche Grundlage:"), ComboBox4);
 
     auto* buttons = new QDialogButtonBox(this);
     BitBtn1 = buttons->addButton(FromUtf8("Drucken"), QDialogButtonBox::AcceptRole);
@@ -86,65 +60,78 @@ TBescheinigungFrm::TBescheinigungFrm(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
-    layout->addLayout(form);
+    layout->addLayout(basisRow);
+    // Scrolls on a small screen; the form is taller than the dialogs around it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(Facts1);
+    scroll->setMinimumSize(560, 420);
+    layout->addWidget(scroll, 1);
     layout->addWidget(Label2);
     layout->addWidget(buttons);
 
-    for (QLineEdit* edit : {Edit1, Edit2}) {
+    connect(Facts1, &PlantFactsForm::FactEdited, this, [this] { UpdateMissing(); });
+    for (QLineEdit* edit : Facts1->findChildren<QLineEdit*>()) {
         connect(edit, &QLineEdit::textChanged, this, [this] { UpdateMissing(); });
     }
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) {
+    for (QComboBox* box : Facts1->findChildren<QComboBox*>()) {
         connect(box, &QComboBox::currentIndexChanged, this, [this] { UpdateMissing(); });
     }
 }
 
 void TBescheinigungFrm::SetCard(const QString& customer, FuelKind fuel, const FactValues& facts,
-                                const std::optional<ProposedFacts>& proposal) {
+                                const std::optional<ProposedFacts>& proposal,
+                                const std::vector<std::string>& captions, LegalBasis basis) {
     fuel_ = fuel;
     Label1->setText(customer);
-    bool any = false;
-    for (const std::string& cell : facts) {
-        any = any || !FromAnsi(cell).trimmed().isEmpty();
-    }
-    const FactValues& shown = !any && proposal ? proposal->values : facts;
-    proposalText_ = !any && proposal
-                        ? FromUtf8("Vorgeschlagen aus der Karte vom ") +
+    bool proposed = false;
+    const FactValues shown = proposal ? WithProposed(facts, proposal->values, proposed) : facts;
+    proposalText_ = proposed
+                        ? FromUtf8("Fehlende Angaben vorgeschlagen aus der Karte vom ") +
                               FromAnsi(proposal->date).trimmed() + FromUtf8(" desselben Kunden.")
                         : QString();
-    Edit1->setText(FromAnsi(shown[0]).trimmed().replace(QLatin1Char(','), QLatin1Char('.')));
-    SelectLetter(ComboBox1, shown[1]);
-    SelectLetter(ComboBox2, shown[2]);
-    Edit2->setText(FromAnsi(shown[3]).trimmed());
-    SelectLetter(ComboBox3, shown[4]);
-    ComboBox1->setEnabled(fuel != FuelKind::Gas);
+    Facts1->SetCaptions(captions);
+    Facts1->SetValues(shown);
+    ComboBox4->setCurrentIndex(ComboBox4->findData(static_cast<int>(basis)));
     UpdateMissing();
 }
 
 FactValues TBescheinigungFrm::Facts() const {
-    FactValues values;
-    values[0] = ToAnsiLossy(Edit1->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')));
-    values[1] = Letter(ComboBox1);
-    values[2] = Letter(ComboBox2);
-    values[3] = ToAnsiLossy(Edit2->text().trimmed());
-    values[4] = Letter(ComboBox3);
+    FactValues values = Facts1->Values();
+    for (std::string& v : values) {
+        v = Trim(v);
+    }
     return values;
 }
 
+LegalBasis TBescheinigungFrm::Basis() const {
+    return static_cast<LegalBasis>(ComboBox4->currentData().toInt());
+}
+
 QString TBescheinigungFrm::MissingText() const {
+    const FactValues v = Facts();
+    const auto empty = [&](int col) { return v[Index(col)].empty(); };
     QStringList missing;
-    if (Edit1->text().trimmed().isEmpty()) {
+    if (empty(kColNominalOutput)) {
         missing << FromUtf8("Nennwärmeleistung");
     }
-    if (fuel_ != FuelKind::Gas && ComboBox1->currentIndex() == 0) {
+    if (empty(kColPlantKind)) {
+        missing << FromUtf8("Art der Anlage");
+    }
+    if (empty(kColCondensing)) {
+        missing << FromUtf8("Brennwertgerät");
+    }
+    if (fuel_ != FuelKind::Gas && empty(kColBurnerKind)) {
         missing << FromUtf8("Brennerart");
     }
-    if (ComboBox2->currentIndex() == 0) {
+    if (empty(kColStandardBoiler)) {
         missing << FromUtf8("Standardheizkessel");
     }
-    if (fuel_ != FuelKind::Gas && Edit2->text().trimmed().isEmpty()) {
+    if (fuel_ != FuelKind::Gas && empty(kColInstallDate)) {
         missing << FromUtf8("Errichtet am");
     }
-    if (fuel_ != FuelKind::Gas && Letter(ComboBox1) != "V" && ComboBox3->currentIndex() == 0) {
+    if (fuel_ != FuelKind::Gas && v[Index(kColBurnerKind)] != "V" && empty(kColAccessionArea)) {
         missing << FromUtf8("Beitrittsgebiet");
     }
     return missing.isEmpty() ? QString()
@@ -165,22 +152,36 @@ void TBescheinigungFrm::UpdateMissing() {
 
 bool TBescheinigungFrm::Valid() {
     const FactValues values = Facts();
-    if (!values[0].empty() && !ParseNominalOutput(values[0])) {
-        ShowMsg(FromUtf8("Die Nennwärmeleistung muss eine Zahl mit höchstens einer "
-                         "Nachkommastelle sein, z. B. 24,5."));
-        Edit1->setFocus();
+    const auto refuse = [&](int col, const char* text) {
+        ShowMsg(FromUtf8(text));
+        Facts1->Field(col)->setFocus();
         return false;
+    };
+    for (const int col : {kColNominalOutput, kColMeasuredOutput}) {
+        const std::string& v = values[Index(col)];
+        if (!v.empty() && !ParseNominalOutput(v)) {
+            return refuse(col, col == kColNominalOutput
+                                   ? "Die Nennwärmeleistung muss eine Zahl mit höchstens einer "
+                                     "Nachkommastelle sein, z. B. 24,5."
+                                   : "Die Leistung bei der Messung muss eine Zahl mit höchstens "
+                                     "einer Nachkommastelle sein, z. B. 24,5.");
+        }
     }
-    if (!values[3].empty() && !HasDayForm(values[3])) {
-        ShowMsg(FromUtf8("Das Datum der Errichtung muss die Form TT.MM.JJJJ haben."));
-        Edit2->setFocus();
-        return false;
+    const std::string& installed = values[Index(kColInstallDate)];
+    if (!installed.empty() && !HasDayForm(installed)) {
+        return refuse(kColInstallDate, "Das Datum der Errichtung muss die Form TT.MM.JJJJ haben.");
     }
-    if (!values[3].empty() && !ParseDay(values[3])) {
-        ShowMsg(FromUtf8("Den ") + FromAnsi(values[3]) +
+    if (!installed.empty() && !ParseDay(installed)) {
+        ShowMsg(FromUtf8("Den ") + FromAnsi(installed) +
                 FromUtf8(" gibt es nicht: bitte das Datum der Errichtung prüfen."));
-        Edit2->setFocus();
+        Facts1->Field(kColInstallDate)->setFocus();
         return false;
+    }
+    for (const int col : {kColExchangerYear, kColBurnerYear, kColDueYear}) {
+        const std::string& v = values[Index(col)];
+        if (!v.empty() && v.size() != 4) {
+            return refuse(col, "Ein Jahr hat vier Ziffern, z. B. 2015.");
+        }
     }
     return true;
 }
