@@ -63,20 +63,6 @@ std::vector<std::string> RequestFiles(const std::string& folder) {
     return files;
 }
 
-void SplitCardFields(std::string_view text, size_t cols, CardTable::Row& row) {
-    row.assign(cols, std::string());
-    size_t pos = 0;
-    for (size_t col = 0; col < cols; ++col) {
-        const size_t comma = text.find(',', pos);
-        if (comma == std::string_view::npos) {
-            row[col].assign(text.data() + pos, text.size() - pos);
-            break;
-        }
-        row[col].assign(text.data() + pos, comma - pos);
-        pos = comma + 1;
-    }
-}
-
 bool IsCustomerLine(std::string_view text, const CustomerKey& customer) {
     // Most lines are other customers': the name alone rules them out.
     if (!IsCustomerText(text.substr(0, text.find(',')), customer.name)) {

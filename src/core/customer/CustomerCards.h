@@ -52,8 +52,5 @@ CustomerCards FindCustomerCards(const CustomerKey& customer, const CardTable* op
                                 const std::string& openFileName, bool tableIsFile,
                                 const std::string& folder, int colCount);
 
-// The fields of a card line as a load puts them into `row`: `cols` cells, the rest dropped.
-void SplitCardFields(std::string_view text, size_t cols, CardTable::Row& row);
-
 // Whether a card line belongs to `customer`, without splitting the lines of others.
 bool IsCustomerLine(std::string_view text, const CustomerKey& customer);

@@ -94,17 +94,7 @@ public:
     }
 
     void AddText(std::string_view text) {
-        row_.assign(cols_, std::string());
-        size_t pos = 0;
-        for (size_t col = 0; col < cols_; ++col) {
-            const size_t comma = text.find(',', pos);
-            if (comma == std::string_view::npos) {
-                row_[col].assign(text.data() + pos, text.size() - pos);
-                break;
-            }
-            row_[col].assign(text.data() + pos, comma - pos);
-            pos = comma + 1;
-        }
+        SplitCardFields(text, cols_, row_);
         Add(row_);
     }
 

@@ -33,6 +33,20 @@ int SplitLine(std::vector<std::string>& fields, std::string_view separator, std:
     return static_cast<int>(count);
 }
 
+void SplitCardFields(std::string_view line, size_t cols, std::vector<std::string>& row) {
+    row.assign(cols, std::string());
+    size_t pos = 0;
+    for (size_t col = 0; col < cols; ++col) {
+        const size_t comma = line.find(',', pos);
+        if (comma == std::string_view::npos) {
+            row[col].assign(line.data() + pos, line.size() - pos);
+            break;
+        }
+        row[col].assign(line.data() + pos, comma - pos);
+        pos = comma + 1;
+    }
+}
+
 std::vector<std::string> SplitCardLines(std::string_view data) {
     std::vector<std::string> lines;
     ForEachCardLine(data, [&](std::string_view line) { lines.emplace_back(line); });

@@ -19,6 +19,10 @@ enum TSaveMode : unsigned char { smAppend = 0, smOverwrite = 1, smCancel = 2 };
 // needed) and returns the number of pieces, at least 1. Empty pieces count.
 int SplitLine(std::vector<std::string>& fields, std::string_view separator, std::string_view line);
 
+// The fields of a card line as a load puts them into a card `cols` wide: missing ones empty, the
+// ones beyond the last column dropped (the last kept field holds no comma: it ends at the next).
+void SplitCardFields(std::string_view line, size_t cols, std::vector<std::string>& row);
+
 // Calls `onLine` for every line of `data` as the reading rule above yields them.
 template <typename OnLine> void ForEachCardLine(std::string_view data, OnLine&& onLine) {
     size_t pos = 0;

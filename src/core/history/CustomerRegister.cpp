@@ -34,21 +34,6 @@ CustomerKey DeviceKeyOfLine(std::string_view line) {
     return DeviceCustomerOf(fields[0], fields[1], fields[2]);
 }
 
-// The fields of a line as the load puts them into a card `cols` wide.
-void SplitCard(std::string_view text, size_t cols, CardTable::Row& row) {
-    row.assign(cols, std::string());
-    size_t pos = 0;
-    for (size_t col = 0; col < cols; ++col) {
-        const size_t comma = text.find(',', pos);
-        if (comma == std::string_view::npos) {
-            row[col].assign(text.data() + pos, text.size() - pos);
-            break;
-        }
-        row[col].assign(text.data() + pos, comma - pos);
-        pos = comma + 1;
-    }
-}
-
 // Whether any cell from the boiler facts on holds something: the facts are every column the
 // column file defines after the device's.
 bool HasFacts(const CardTable::Row& row) {
@@ -82,7 +67,7 @@ void CustomerRegister::AddCardData(std::string_view data) {
         if (it == byKey_.end()) {
             return; // another customer's card: most of the folder
         }
-        SplitCard(line, cols_, row_);
+        SplitCardFields(line, cols_, row_);
         Add(it->second, row_);
     });
 }

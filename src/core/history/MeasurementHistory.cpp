@@ -67,7 +67,7 @@ public:
             if (!IsCustomerText(text.substr(0, text.find(',')), customer_.name)) {
                 return;
             }
-            SplitCard(text, row);
+            SplitCardFields(text, cols_, row);
             if (IsCustomer(row, customer_)) {
                 Add(row, fileName, false, line);
             }
@@ -99,21 +99,6 @@ public:
     }
 
 private:
-    // The fields of a line as the load puts them into a card.
-    void SplitCard(std::string_view text, CardTable::Row& row) const {
-        row.assign(cols_, std::string());
-        size_t pos = 0;
-        for (size_t col = 0; col < cols_; ++col) {
-            const size_t comma = text.find(',', pos);
-            if (comma == std::string_view::npos) {
-                row[col].assign(text.data() + pos, text.size() - pos);
-                break;
-            }
-            row[col].assign(text.data() + pos, comma - pos);
-            pos = comma + 1;
-        }
-    }
-
     void Add(const CardTable::Row& card, const std::string& file, bool inOpenTable, int row) {
         HistoryEntry e;
         e.card = card;

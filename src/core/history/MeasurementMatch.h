@@ -7,9 +7,9 @@
 // texts and, where its own cells are empty, the boiler facts of the customer's newest card that
 // has any. The plan is shown before anything changes.
 
-#include "core/app/CellChange.h"
 #include "core/files/CardFolder.h"
 #include "core/files/CardTable.h"
+#include "core/files/CellChange.h"
 #include "core/history/CustomerRegister.h"
 
 #include <string>

@@ -5,8 +5,8 @@
 // model's rows 0 and on. Cells stay Windows-1252 bytes; they become QString only when shown.
 
 #include "core/app/CardRemoval.h"
-#include "core/app/CellChange.h"
 #include "core/files/CardTable.h"
+#include "core/files/CellChange.h"
 
 #include <QAbstractTableModel>
 

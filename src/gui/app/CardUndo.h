@@ -7,8 +7,8 @@
 // the caller shows its outcome as before. Later undos and redos show the cards they touch.
 
 #include "core/app/CardRemoval.h"
-#include "core/app/CellChange.h"
 #include "core/files/CardTable.h"
+#include "core/files/CellChange.h"
 
 #include <QUndoCommand>
 

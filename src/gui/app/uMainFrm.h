@@ -13,8 +13,8 @@
 // uMainFrmPlant.cpp (the "Anlage" page) and
 // uMainFrmPlacement.cpp (the window's place).
 
-#include "core/app/CellChange.h"
 #include "core/files/CardDocument.h"
+#include "core/files/CellChange.h"
 #include "core/files/ConnectionSettings.h"
 #include "core/files/MeasurementView.h"
 #include "core/files/RecentFiles.h"

@@ -102,6 +102,35 @@ void ReportPdfJob(QMainWindow* window, const QPrinter& printer) {
     }
 }
 
+void RunListPrintJob(QWidget* parent, QMainWindow* window, const QString& title,
+                     const std::string& cardFile, const std::function<void(PrintCanvas&)>& print) {
+    QPrinter& printer = ProgramPrinter();
+    // A printer chosen before stays chosen.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setOutputFileName(ProposedPdfName(cardFile, printer.outputFileName()));
+    }
+    if (const std::optional<bool> confirmed = DialogAnswers::AnswerPrinter(printer, title)) {
+        if (!*confirmed) {
+            return;
+        }
+    } else {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(title);
+        // Printing into a PDF file is offered beside the printers.
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile |
+                          QAbstractPrintDialog::PrintShowPageSize);
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+    }
+    CheckPrinterUsable(printer);
+    {
+        QtPrintCanvas canvas(printer);
+        print(canvas);
+    }
+    ReportPdfJob(window, printer);
+}
+
 void TMainFrm::DruckerEinrichten1Click() {
     QPrinter& printer = ProgramPrinter();
     const QString title = QStringLiteral("Drucker einstellen");

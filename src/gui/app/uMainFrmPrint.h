@@ -11,6 +11,7 @@
 class PrintCanvas;
 class QMainWindow;
 class QPrinter;
+class QWidget;
 
 // Chosen with "Drucker einstellen..." and used by every following job; it lives as long as the
 // main window.
@@ -27,3 +28,9 @@ QString ProposedPdfName(const std::string& cardFile, const QString& lastPdf);
 
 // Says in the window's status bar where a job into a PDF file went; nothing for a printer.
 void ReportPdfJob(QMainWindow* window, const QPrinter& printer);
+
+// A list window's print job: the print dialog titled `title` over `parent`, offering the PDF
+// under the card file's name; then `print` on the chosen printer and the status-bar line in
+// `window`. Nothing happens when the dialog is cancelled.
+void RunListPrintJob(QWidget* parent, QMainWindow* window, const QString& title,
+                     const std::string& cardFile, const std::function<void(PrintCanvas&)>& print);

@@ -15,14 +15,11 @@
 #include "platform/QtPrintCanvas.h"
 #include "platform/TextCodec.h"
 
-#include <QAbstractPrintDialog>
 #include <QBoxLayout>
 #include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -244,30 +241,9 @@ void TFaelligFrm::UpdateButtons() {
 }
 
 void TFaelligFrm::DruckenClick() {
-    QPrinter& printer = ProgramPrinter();
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setOutputFileName(ProposedPdfName(cardFileName_, printer.outputFileName()));
-    }
-    const QString title = FromUtf8("Fällige Messungen drucken");
-    if (const std::optional<bool> confirmed = DialogAnswers::AnswerPrinter(printer, title)) {
-        if (!*confirmed) {
-            return;
-        }
-    } else {
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(title);
-        dialog.setOptions(QAbstractPrintDialog::PrintToFile |
-                          QAbstractPrintDialog::PrintShowPageSize);
-        if (dialog.exec() != QDialog::Accepted) {
-            return;
-        }
-    }
-    CheckPrinterUsable(printer);
-    {
-        QtPrintCanvas canvas(printer);
-        PrintDueList(canvas, list_);
-    }
-    ReportPdfJob(qobject_cast<QMainWindow*>(parentWidget()), printer);
+    RunListPrintJob(this, qobject_cast<QMainWindow*>(parentWidget()),
+                    FromUtf8("Fällige Messungen drucken"), cardFileName_,
+                    [this](PrintCanvas& canvas) { PrintDueList(canvas, list_); });
 }
 
 void TFaelligFrm::NeueKarteiClick() {

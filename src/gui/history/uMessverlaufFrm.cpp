@@ -16,7 +16,6 @@
 #include "platform/QtPrintCanvas.h"
 #include "platform/TextCodec.h"
 
-#include <QAbstractPrintDialog>
 #include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
@@ -27,8 +26,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMainWindow>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -330,33 +327,10 @@ void TMessverlaufFrm::UpdateButtons() {
 }
 
 void TMessverlaufFrm::DruckenClick() {
-    QPrinter& printer = ProgramPrinter();
-    // The dialog offers the PDF under the card file's name, as the main window's jobs do; a
-    // printer chosen before stays chosen.
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setOutputFileName(ProposedPdfName(cardFileName_, printer.outputFileName()));
-    }
-    const QString title = QStringLiteral("Messverlauf drucken");
-    if (const std::optional<bool> confirmed = DialogAnswers::AnswerPrinter(printer, title)) {
-        if (!*confirmed) {
-            return;
-        }
-    } else {
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(title);
-        // Printing into a PDF file is offered beside the printers.
-        dialog.setOptions(QAbstractPrintDialog::PrintToFile |
-                          QAbstractPrintDialog::PrintShowPageSize);
-        if (dialog.exec() != QDialog::Accepted) {
-            return;
-        }
-    }
-    CheckPrinterUsable(printer);
-    {
-        QtPrintCanvas canvas(printer);
-        PrintHistory(canvas, history_, customerLine_, captions_);
-    }
-    ReportPdfJob(qobject_cast<QMainWindow*>(parentWidget()), printer);
+    RunListPrintJob(
+        this, qobject_cast<QMainWindow*>(parentWidget()), QStringLiteral("Messverlauf drucken"),
+        cardFileName_,
+        [this](PrintCanvas& canvas) { PrintHistory(canvas, history_, customerLine_, captions_); });
 }
 
 void TMessverlaufFrm::ZurKarteClick() {
