@@ -62,7 +62,10 @@ void PlantTest::anlagePageFollowsTheCardAndTypesIntoIt() {
     QComboBox* plant = Field<QComboBox>("Fact42");
     QVERIFY(output && owner && plant);
 
+    // The page is filled when it is shown.
     MainFrm->SetCurrentCell(0, 1);
+    QCOMPARE(output->text(), QString());
+    MainFrm->PageControl1->setCurrentWidget(MainFrm->TabSheet3);
     QCOMPARE(output->text(), QStringLiteral("20"));
     QCOMPARE(Field<QLineEdit>("Fact33")->text(), QStringLiteral("Kessel AG"));
     MainFrm->SetCurrentCell(0, 3);

@@ -34,11 +34,21 @@ void TMainFrm::BuildPlantPage() {
             [this] { ShowPlantFacts(CurrentRow()); });
     connect(gridModel_, &QAbstractItemModel::modelReset, this,
             [this] { ShowPlantFacts(CurrentRow()); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() == TabSheet3) {
+            ShowPlantFacts(factsRow_);
+        }
+    });
 }
 
 void TMainFrm::ShowPlantFacts(int row) {
     const CardTable& cards = Cards();
     factsRow_ = row >= 1 && row < cards.RowCount() ? row : 0;
+    // Filled when seen: every field set and enabled is an event a screen reader is sent, which a
+    // load or a walk through the cards would otherwise pay for on a page nobody looks at.
+    if (PageControl1->currentWidget() != TabSheet3) {
+        return;
+    }
     PlantFacts1->SetValues(factsRow_ > 0 ? FactsOf(cards.RowAt(factsRow_)) : FactValues());
     PlantFacts1->setEnabled(factsRow_ > 0);
 }
