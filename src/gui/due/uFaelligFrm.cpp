@@ -10,8 +10,8 @@
 #include "core/files/uGlobal.h"
 #include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
+#include "gui/app/FolderProgress.h"
 #include "gui/app/uMainFrmPrint.h"
-#include "platform/EventPump.h"
 #include "platform/QtPrintCanvas.h"
 #include "platform/TextCodec.h"
 
@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr unsigned int kProgressDelayMs = 500;
 constexpr int kEntryRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
 
@@ -145,24 +144,9 @@ void TFaelligFrm::ShowDue(const CardTable& table, const std::string& cardFileNam
         fuelNames_ = ReadFuelNames(IniFile(std::string()));
     }
 
-    // The open table is read before any event gets through; the files with events let through
-    // every few milliseconds.
-    const unsigned int start = TickCount();
-    unsigned int lastPump = start;
-    customers_ =
-        GatherDueCustomers(&table, cardFileName, FolderOf(cardFileName), table.ColCount(),
-                           [&](int filesDone, int filesTotal) {
-                               const unsigned int now = TickCount();
-                               if (now - start >= kProgressDelayMs && Progress->isHidden()) {
-                                   Progress->setRange(0, filesTotal);
-                                   Progress->show();
-                               }
-                               Progress->setValue(filesDone);
-                               if (now - lastPump >= 10) {
-                                   HandlePendingMessages();
-                                   lastPump = TickCount();
-                               }
-                           });
+    // The open table is read before any event gets through; the files with events let through.
+    customers_ = GatherDueCustomers(&table, cardFileName, FolderOf(cardFileName), table.ColCount(),
+                                    FolderProgress(Progress));
     Rebuild();
 }
 

@@ -11,8 +11,8 @@
 #include "core/history/HistoryTable.h"
 #include "gui/app/DialogAnswers.h"
 #include "gui/app/Dialogs.h"
+#include "gui/app/FolderProgress.h"
 #include "gui/app/uMainFrmPrint.h"
-#include "platform/EventPump.h"
 #include "platform/QtPrintCanvas.h"
 #include "platform/TextCodec.h"
 
@@ -37,9 +37,6 @@
 namespace {
 
 const char* const kSection = "Messverlauf";
-
-// The progress bar appears only for a folder that takes this long.
-constexpr unsigned int kProgressDelayMs = 500;
 
 QDateTime PointTime(const ChartPoint& p) {
     return QDateTime(QDate(p.date.year, p.date.month, p.date.day),
@@ -158,22 +155,8 @@ void TMessverlaufFrm::ShowHistory(const CardTable& table, int row,
 
     // The open table is read before any event gets through, so what it holds now is what
     // counts; the files are read with events let through every few milliseconds.
-    const unsigned int start = TickCount();
-    unsigned int lastPump = start;
-    history_ =
-        GatherHistory(CustomerOf(table.RowAt(row)), &table, cardFileName, FolderOf(cardFileName),
-                      table.ColCount(), [&](int filesDone, int filesTotal) {
-                          const unsigned int now = TickCount();
-                          if (now - start >= kProgressDelayMs && Progress->isHidden()) {
-                              Progress->setRange(0, filesTotal);
-                              Progress->show();
-                          }
-                          Progress->setValue(filesDone);
-                          if (now - lastPump >= 10) {
-                              HandlePendingMessages();
-                              lastPump = TickCount();
-                          }
-                      });
+    history_ = GatherHistory(CustomerOf(table.RowAt(row)), &table, cardFileName,
+                             FolderOf(cardFileName), table.ColCount(), FolderProgress(Progress));
     FillTable();
     FillChart();
     std::string notes = WithoutDateText(history_.withoutDate);
